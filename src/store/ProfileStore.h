@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The four profile operations through which every file of the program is read
+// and written. Files are INI text: sections, key=value lines, CR LF endings,
+// UTF-8 when written (a file that is not valid UTF-8 reads as Windows-1252).
+// Texts are UTF-8; capacities count characters, terminator included.
+
+// Fixes the data folder: the executable's folder followed by "data/", created
+// when missing. Returns the error text for the coach when it cannot be created,
+// or an empty text.
+std::string InitDataDir(const std::string& executableFolder);
+const std::string& DataDir();
+
+// index < 0: the key as given; index >= 0: the key followed by the index.
+// inDataDir: the file is the name part of `file` inside DataDir().
+int ReadProfileText(const std::string& file, const std::string& section, const std::string& key,
+                    std::string& buffer, int capacity, std::string_view defaultValue, int index,
+                    bool inDataDir);
+bool WriteProfileText(const std::string& file, const std::string& section, const std::string& key,
+                      const std::string& value, int index, bool inDataDir);
+int ReadProfileInt(const std::string& file, const std::string& section, const std::string& key,
+                   int defaultValue, int index, bool inDataDir);
+bool WriteProfileInt(const std::string& file, const std::string& section, const std::string& key,
+                     int value, int index, bool inDataDir);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "plans/LocaleFormats.h"
+
+#include <QDate>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+class QColor;
+class QDialog;
+class QFont;
+class QPrinter;
+class QWidget;
+
+// Every call that blocks or reaches outside the program: message boxes, the
+// common dialogs, our own modal dialogs, help, the beep and the facts of the
+// machine. Windows never call QMessageBox, QFileDialog and the like directly,
+// so tests can install a scripted platform that answers from a queue.
+class Platform
+{
+public:
+    enum class Icon { Information, Question, Warning, Critical };
+
+    struct FileRequest
+    {
+        QString title;
+        QString filter;        // "Practice Plan Files (*.pln)"
+        QString initialFolder; // empty: the dialog's own choice
+        QString fileName;      // "*.pln" or a full path
+        QString defaultSuffix; // "pln"
+    };
+
+    virtual ~Platform() = default;
+
+    static Platform& instance();
+    // Installs `platform` (not owned) and returns the one it replaces.
+    static Platform* install(Platform* platform);
+
+    // A modal Yes/No box; true for Yes.
+    virtual bool askYesNo(const QString& caption, const QString& text) = 0;
+    virtual void showMessage(const QString& caption, const QString& text, Icon icon) = 0;
+
+    // The chosen full path, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> openFileName(const FileRequest& request) = 0;
+    virtual std::optional<QString> saveFileName(const FileRequest& request) = 0;
+
+    // Runs the print dialog on `printer`; false when cancelled.
+    virtual bool runPrintDialog(QPrinter& printer, QWidget* parent) = 0;
+    virtual bool runPrinterSetup(QPrinter& printer, QWidget* parent) = 0;
+    virtual std::optional<QFont> chooseFont(const QFont& initial, QWidget* parent) = 0;
+    virtual std::optional<QColor> chooseColor(const QColor& initial, QWidget* parent) = 0;
+
+    // Runs one of our own dialogs modally and returns its result code.
+    virtual int runModal(QDialog& dialog) = 0;
+
+    virtual void showHelp(int context) = 0;
+    virtual void beep() = 0;
+
+    virtual bool isFirstRun() = 0;
+    virtual void clearFirstRun() = 0;
+
+    virtual QSize screenSize() = 0;
+    virtual QDate today() = 0;
+    virtual LocaleFormats localeFormats() = 0;
+};
