@@ -25,3 +25,8 @@ int ReadProfileInt(const std::string& file, const std::string& section, const st
                    int defaultValue, int index, bool inDataDir);
 bool WriteProfileInt(const std::string& file, const std::string& section, const std::string& key,
                      int value, int index, bool inDataDir);
+
+// The file an operation works on and the key it looks up, as the four
+// operations above resolve them.
+std::string ProfileFilePath(const std::string& file, bool inDataDir);
+std::string IndexedKey(const std::string& key, int index);

@@ -1,0 +1,106 @@
+#include "store/AtomicFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A symbolic link is followed, so the file it names is replaced and the
+// link itself stays.
+std::string resolvedTarget(const std::string& path)
+{
+    struct stat info;
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) == nullptr)
+        return path;
+    return resolved;
+}
+
+} // namespace
+
+bool AtomicFile::replace(const std::string& path, std::string_view bytes)
+{
+    const std::string target = resolvedTarget(path);
+    struct stat info;
+    const bool exists = stat(target.c_str(), &info) == 0;
+    if (exists && (!S_ISREG(info.st_mode) || (info.st_mode & 0222) == 0))
+        return false;
+
+    std::string temporaryPath;
+    const int fd = createTemporary(target, temporaryPath);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    if (exists) {
+        ok = fchmod(fd, info.st_mode & 07777) == 0;
+        // Only root may give the file back to its owner; for anyone else it is theirs.
+        if (geteuid() == 0)
+            ok = ok && fchown(fd, info.st_uid, info.st_gid) == 0;
+    }
+    ok = ok && writeAll(fd, bytes) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    ok = ok && rename(temporaryPath.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        unlink(temporaryPath.c_str());
+        return false;
+    }
+    syncFolder(target);
+    return true;
+}
+
+bool AtomicFile::writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+int AtomicFile::createTemporary(const std::string& target, std::string& temporaryPath)
+{
+    // Cut so that the temporary name stays within the file system's limit.
+    const std::string stem = folderOf(target) + "/." + nameOf(target).substr(0, 200) + ".";
+    const std::string pid = std::to_string(getpid());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryPath = stem + pid + "-" + std::to_string(attempt) + ".tmp";
+        const int fd =
+            open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+void AtomicFile::syncFolder(const std::string& target)
+{
+    const int fd = open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+}

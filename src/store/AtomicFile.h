@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Replaces a file so that it is either wholly old or wholly new: the bytes go
+// to a temporary file beside it, reach the disk, and are renamed over it.
+class AtomicFile
+{
+public:
+    // False, with the target untouched and no temporary file left, when the
+    // folder is missing, the target is read-only (no write bit at all) or not
+    // a plain file, or anything fails on the way.
+    static bool replace(const std::string& path, std::string_view bytes);
+
+private:
+    static bool writeAll(int fd, std::string_view bytes);
+    static int createTemporary(const std::string& target, std::string& temporaryPath);
+    static void syncFolder(const std::string& target);
+};

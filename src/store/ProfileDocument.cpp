@@ -1,0 +1,310 @@
+#include "store/ProfileDocument.h"
+
+#include "store/TextEncoding.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view withoutLeadingBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string_view withoutQuotes(std::string_view value)
+{
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == '"' || value.front() == '\''))
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// What a caller hands in becomes one line of valid UTF-8: it ends at a NUL
+// as a C string would, and line breaks turn into blanks so that a value can
+// never start a line of its own.
+std::string singleLine(std::string_view text)
+{
+    text = text.substr(0, text.find('\0'));
+    std::string line = TextEncoding::toUtf8(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return line;
+}
+
+std::string_view offsetView(std::string_view whole, std::size_t begin, std::size_t length)
+{
+    return whole.substr(begin, length);
+}
+
+bool readWholeFile(int fd, std::string& bytes)
+{
+    char chunk[65536];
+    for (;;) {
+        const ssize_t count = read(fd, chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return false;
+        if (count == 0)
+            return true;
+        bytes.append(chunk, static_cast<std::size_t>(count));
+    }
+}
+
+} // namespace
+
+std::string_view ProfileDocument::Line::name() const
+{
+    return offsetView(text, nameBegin, nameLength);
+}
+
+std::string_view ProfileDocument::Line::value() const
+{
+    return offsetView(text, valueBegin, valueLength);
+}
+
+ProfileDocument ProfileDocument::parse(std::string_view bytes)
+{
+    ProfileDocument document;
+    document.m_source = Source::Read;
+    if (bytes.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        document.m_byteOrderMark = true;
+        bytes.remove_prefix(byteOrderMark.size());
+    }
+    if (TextEncoding::isValidUtf8(bytes))
+        document.appendLines(bytes);
+    else
+        document.appendLines(TextEncoding::fromCp1252(bytes));
+    return document;
+}
+
+ProfileDocument ProfileDocument::load(const std::string& path)
+{
+    ProfileDocument missing;
+    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            missing.m_source = Source::Unreadable;
+        return missing;
+    }
+    struct stat info;
+    std::string bytes;
+    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && readWholeFile(fd, bytes);
+    close(fd);
+    if (!ok) {
+        missing.m_source = Source::Unreadable;
+        return missing;
+    }
+    return parse(bytes);
+}
+
+void ProfileDocument::appendLines(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            m_lines.push_back(analyse(std::string(text.substr(start))));
+            return;
+        }
+        m_lines.push_back(analyse(std::string(text.substr(start, end - start))));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
+    }
+}
+
+ProfileDocument::Line ProfileDocument::analyse(std::string text)
+{
+    Line line;
+    line.text = std::move(text);
+    const std::string_view whole = line.text;
+    const std::string_view content = trimmed(whole.substr(0, whole.find('\0')));
+    const auto offset = [&whole](std::string_view part) {
+        return static_cast<std::size_t>(part.data() - whole.data());
+    };
+    if (content.empty())
+        return line;
+    line.kind = Kind::Other;
+    if (content.front() == '[') {
+        const std::size_t close = content.rfind(']');
+        if (close == std::string_view::npos)
+            return line;
+        const std::string_view name = trimmed(content.substr(1, close - 1));
+        line.kind = Kind::Section;
+        line.nameBegin = offset(name);
+        line.nameLength = name.size();
+        return line;
+    }
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos)
+        return line;
+    const std::string_view name = trimmed(content.substr(0, equals));
+    const std::string_view value = trimmed(content.substr(equals + 1));
+    line.kind = Kind::Entry;
+    line.nameBegin = offset(name);
+    line.nameLength = name.size();
+    line.valueBegin = offset(value);
+    line.valueLength = value.size();
+    return line;
+}
+
+std::optional<std::size_t> ProfileDocument::findSection(std::string_view section) const
+{
+    section = trimmed(section);
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (m_lines[i].kind == Kind::Section && sameName(m_lines[i].name(), section))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::size_t ProfileDocument::sectionEnd(std::size_t header) const
+{
+    std::size_t end = header + 1;
+    while (end < m_lines.size() && m_lines[end].kind != Kind::Section)
+        ++end;
+    return end;
+}
+
+std::optional<std::size_t> ProfileDocument::findKey(std::size_t header, std::size_t end,
+                                                    std::string_view key) const
+{
+    key = trimmed(key);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (m_lines[i].kind == Kind::Entry && sameName(m_lines[i].name(), key))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> ProfileDocument::findValue(std::string_view section,
+                                                           std::string_view key) const
+{
+    const auto header = findSection(section);
+    if (!header)
+        return std::nullopt;
+    const auto line = findKey(*header, sectionEnd(*header), key);
+    if (!line)
+        return std::nullopt;
+    return withoutQuotes(m_lines[*line].value());
+}
+
+int ProfileDocument::readText(std::string_view section, std::string_view key, std::string& buffer,
+                              int capacity, std::string_view defaultValue) const
+{
+    buffer.clear();
+    if (capacity <= 0)
+        return 0;
+    const auto value = findValue(section, key);
+    const std::string fallback = value ? std::string() : TextEncoding::toUtf8(defaultValue);
+    const std::string_view text = value ? *value : std::string_view(fallback);
+    buffer = TextEncoding::leadingCharacters(text, static_cast<std::size_t>(capacity) - 1);
+    return static_cast<int>(TextEncoding::characterCount(buffer));
+}
+
+int ProfileDocument::readInt(std::string_view section, std::string_view key, int defaultValue) const
+{
+    const auto value = findValue(section, key);
+    if (!value || value->empty())
+        return defaultValue;
+    std::string_view text = withoutLeadingBlanks(*value);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    // Digits beyond the range wrap around modulo 2^32, as on Windows.
+    std::uint32_t number = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        number = number * 10u + static_cast<std::uint32_t>(c - '0');
+    }
+    return static_cast<int>(negative ? 0u - number : number);
+}
+
+bool ProfileDocument::setValue(std::string_view section, std::string_view key,
+                               std::string_view value)
+{
+    const std::string sectionName(withoutLeadingBlanks(singleLine(section)));
+    const std::string keyName(withoutLeadingBlanks(singleLine(key)));
+    const std::string text(withoutLeadingBlanks(singleLine(value)));
+    const auto header = findSection(sectionName);
+    if (!header) {
+        m_lines.push_back(analyse("[" + sectionName + "]"));
+        m_lines.push_back(analyse(keyName + "=" + text));
+        m_modified = true;
+        return true;
+    }
+    const std::size_t end = sectionEnd(*header);
+    if (const auto line = findKey(*header, end, keyName)) {
+        Line& entry = m_lines[*line];
+        if (entry.value() == text)
+            return false;
+        entry = analyse(std::string(entry.name()) + "=" + text);
+    } else {
+        std::size_t last = end;
+        while (last > *header + 1 && m_lines[last - 1].kind == Kind::Blank)
+            --last;
+        m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(last),
+                       analyse(keyName + "=" + text));
+    }
+    m_modified = true;
+    return true;
+}
+
+std::string ProfileDocument::serialise() const
+{
+    std::size_t size = byteOrderMark.size();
+    for (const Line& line : m_lines)
+        size += line.text.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    if (m_byteOrderMark)
+        bytes += byteOrderMark;
+    for (const Line& line : m_lines) {
+        bytes += line.text;
+        bytes += "\r\n";
+    }
+    return bytes;
+}

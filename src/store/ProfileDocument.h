@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One profile file in memory: its lines in order, each known as a section
+// header, a key=value entry or anything else, so that a change rewrites one
+// line and every other line goes back to disk as it came.
+class ProfileDocument
+{
+public:
+    enum class Source
+    {
+        Missing,
+        Read,
+        Unreadable
+    };
+
+    // Any bytes are a document: valid UTF-8 is taken as it is, anything else
+    // as Windows-1252; a leading UTF-8 byte order mark is kept aside.
+    static ProfileDocument parse(std::string_view bytes);
+    static ProfileDocument load(const std::string& path);
+
+    Source source() const { return m_source; }
+    bool isModified() const { return m_modified; }
+
+    // The stored value, or the default when the section or key is missing,
+    // cut to capacity - 1 characters; returns the number of characters.
+    int readText(std::string_view section, std::string_view key, std::string& buffer, int capacity,
+                 std::string_view defaultValue) const;
+    int readInt(std::string_view section, std::string_view key, int defaultValue) const;
+
+    // Returns true when the document changed.
+    bool setValue(std::string_view section, std::string_view key, std::string_view value);
+
+    // Every line ends with CR LF; the text is UTF-8.
+    std::string serialise() const;
+
+private:
+    enum class Kind
+    {
+        Blank,
+        Other,
+        Section,
+        Entry
+    };
+
+    struct Line
+    {
+        std::string text;
+        Kind kind = Kind::Blank;
+        std::size_t nameBegin = 0;
+        std::size_t nameLength = 0;
+        std::size_t valueBegin = 0;
+        std::size_t valueLength = 0;
+
+        std::string_view name() const;
+        std::string_view value() const;
+    };
+
+    static Line analyse(std::string text);
+    void appendLines(std::string_view text);
+
+    std::optional<std::size_t> findSection(std::string_view section) const;
+    std::size_t sectionEnd(std::size_t header) const;
+    std::optional<std::size_t> findKey(std::size_t header, std::size_t end,
+                                       std::string_view key) const;
+    std::optional<std::string_view> findValue(std::string_view section, std::string_view key) const;
+
+    std::vector<Line> m_lines;
+    bool m_byteOrderMark = false;
+    bool m_modified = false;
+    Source m_source = Source::Missing;
+};
