@@ -1,0 +1,29 @@
+#include "app/CorvantaApplication.h"
+
+#include "ui/Platform.h"
+
+#include <exception>
+
+CorvantaApplication::CorvantaApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setOrganizationName(Title);
+    setApplicationName(Title);
+}
+
+bool CorvantaApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        showException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        showException(QStringLiteral("An unexpected error occurred."));
+    }
+    return false;
+}
+
+void CorvantaApplication::showException(const QString& text)
+{
+    Platform::instance().showMessage(Title, text, Platform::Icon::Critical);
+}

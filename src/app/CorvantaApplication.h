@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object: an error raised inside a command is shown in a
+// message box with its text, and the program goes on.
+class CorvantaApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    CorvantaApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // The title of the program, the caption of its own message boxes.
+    static inline const QString Title = QStringLiteral("Corvanta");
+
+    static void showException(const QString& text);
+};

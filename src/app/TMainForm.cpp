@@ -1,0 +1,423 @@
+#include "app/TMainForm.h"
+
+#include "prefs/GeneralSettings.h"
+#include "plans/TPlanDetailDlg.h"
+#include "store/ProfileStore.h"
+#include "ui/DialogServices.h"
+#include "ui/Platform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPointer<TMainForm> mainForm;
+
+constexpr int HelpContents = 100;
+constexpr int ButtonBarHeight = 40;
+constexpr int BannerHeight = 52;
+constexpr int ButtonSize = 35;
+constexpr int BannerPoints = 24;
+
+// The folder of a chosen file: up to and including its last separator.
+QString folderOf(const QString& path)
+{
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+TPlanDetailDlg* planOf(QMdiSubWindow* window)
+{
+    return window ? qobject_cast<TPlanDetailDlg*>(window->widget()) : nullptr;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent)
+{
+    mainForm = this;
+    SetMainWindow(this);
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QStringLiteral("Corvanta"));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    resize(644, 446 + ButtonBarHeight + BannerHeight);
+
+    m_mdiArea = new QMdiArea;
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    createActions();
+    createMenus();
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createButtonBar());
+    layout->addWidget(createBannerPanel());
+    layout->addWidget(m_mdiArea, 1);
+    setCentralWidget(central);
+}
+
+TMainForm::~TMainForm() = default;
+
+TMainForm* TMainForm::instance()
+{
+    return mainForm;
+}
+
+QAction* TMainForm::addAction(const char* name, const QString& text, void (TMainForm::*slot)(),
+                              const QKeySequence& shortcut)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    if (slot)
+        connect(action, &QAction::triggered, this, slot);
+    else
+        action->setEnabled(false); // its window is not part of this program yet
+    return action;
+}
+
+void TMainForm::createActions()
+{
+    m_newPlan = addAction("actionNewPlan", QStringLiteral("&New Plan..."), &TMainForm::CmNewPlan,
+                          QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_openPlan = addAction("actionOpenPlan", QStringLiteral("&Open Old Plan..."),
+                           &TMainForm::CmOpenPlan, QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_save = addAction("actionSave", QStringLiteral("&Save"), &TMainForm::Save1Click);
+    m_saveAs = addAction("actionSaveAs", QStringLiteral("Save &As..."), &TMainForm::Saveas1Click);
+    m_print = addAction("actionPrint", QStringLiteral("&Print..."), &TMainForm::Print1Click);
+    m_printSetup = addAction("actionPrintSetup", QStringLiteral("P&rint Setup..."),
+                             &TMainForm::CmPrintSetupClick);
+    m_exit = addAction("actionExit", QStringLiteral("E&xit"), &TMainForm::CmExit,
+                       QKeySequence(Qt::ALT | Qt::Key_F4));
+    m_drills = addAction("actionDrills", QStringLiteral("&Drills..."), nullptr,
+                         QKeySequence(Qt::ALT | Qt::Key_D));
+    m_evaluations = addAction("actionEvaluations", QStringLiteral("&Evaluations..."), nullptr,
+                              QKeySequence(Qt::ALT | Qt::Key_E));
+    m_scouting = addAction("actionScouting", QStringLiteral("&Scouting Reports..."), nullptr,
+                           QKeySequence(Qt::ALT | Qt::Key_S));
+    m_teams = addAction("actionTeams", QStringLiteral("Create &Teams..."), nullptr,
+                        QKeySequence(Qt::ALT | Qt::Key_T));
+    m_playersList = addAction("actionPlayersList", QStringLiteral("P&layers List..."), nullptr,
+                              QKeySequence(Qt::ALT | Qt::Key_L));
+    m_preferences = addAction("actionPreferences", QStringLiteral("&Preferences..."), nullptr,
+                              QKeySequence(Qt::ALT | Qt::Key_P));
+    m_cascade = addAction("actionCascade", QStringLiteral("&Cascade"), &TMainForm::Cascade1Click);
+    m_tile = addAction("actionTile", QStringLiteral("&Tile "), &TMainForm::Tile1Click);
+    m_arrangeIcons = addAction("actionArrangeIcons", QStringLiteral("&Arrange Icons"),
+                               &TMainForm::ArrangeAll1Click);
+    m_help = addAction("actionHelpContents", QStringLiteral("&Contents"), &TMainForm::CmHelp);
+    m_about = addAction("actionAbout", QStringLiteral("&About Corvanta..."), nullptr);
+}
+
+void TMainForm::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(m_newPlan);
+    file->addAction(m_openPlan);
+    file->addSeparator();
+    file->addAction(m_save);
+    file->addAction(m_saveAs);
+    file->addSeparator();
+    file->addAction(m_print);
+    file->addAction(m_printSetup);
+    file->addSeparator();
+    file->addAction(m_exit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(m_drills);
+    edit->addAction(m_evaluations);
+    edit->addAction(m_scouting);
+    edit->addAction(m_teams);
+    edit->addSeparator();
+    edit->addAction(m_playersList);
+    edit->addAction(m_preferences);
+
+    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::updateWindowMenu);
+    updateWindowMenu();
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(m_help);
+    help->addSeparator();
+    help->addAction(m_about);
+}
+
+QToolButton* TMainForm::addButton(QWidget* bar, int left, const QString& icon, const QString& tip,
+                                  QAction* command)
+{
+    auto* button = new QToolButton(bar);
+    button->setObjectName(command->objectName() + QStringLiteral("Button"));
+    button->setGeometry(left, 2, ButtonSize, ButtonSize);
+    button->setAutoRaise(true);
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(icon)));
+    button->setIconSize(QSize(28, 28));
+    button->setToolTip(tip);
+    // The buttons follow whether a command exists, not the menu's plan state.
+    button->setEnabled(command->isEnabled());
+    connect(button, &QToolButton::clicked, command, &QAction::trigger);
+    return button;
+}
+
+QWidget* TMainForm::createButtonBar()
+{
+    auto* bar = new QFrame;
+    bar->setObjectName(QStringLiteral("ButtonBar"));
+    bar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->setFixedHeight(ButtonBarHeight);
+    addButton(bar, 8, QStringLiteral("newplan"), QStringLiteral("New Practice Plan"), m_newPlan);
+    addButton(bar, 48, QStringLiteral("openplan"), QStringLiteral("Open a Practice Plan"),
+              m_openPlan);
+    addButton(bar, 88, QStringLiteral("save"), QStringLiteral("Save Practice Plan"), m_save);
+    addButton(bar, 128, QStringLiteral("print"), QStringLiteral("Print Practice Plan"), m_print);
+    addButton(bar, 240, QStringLiteral("drills"), QStringLiteral("View Drill List"), m_drills);
+    addButton(bar, 278, QStringLiteral("evaluations"), QStringLiteral("View Evaluations"),
+              m_evaluations);
+    addButton(bar, 316, QStringLiteral("scouting"), QStringLiteral("Scouting"), m_scouting);
+    addButton(bar, 426, QStringLiteral("players"), QStringLiteral("Players List"), m_playersList);
+    addButton(bar, 464, QStringLiteral("teams"), QStringLiteral("Practice Teams"), m_teams);
+    addButton(bar, 568, QStringLiteral("preferences"), QStringLiteral("Preferences"),
+              m_preferences);
+    addButton(bar, 608, QStringLiteral("help"), QStringLiteral("Help"), m_help);
+    return bar;
+}
+
+QWidget* TMainForm::createBannerPanel()
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("BannerPanel"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
+    panel->setFixedHeight(BannerHeight);
+    m_teamName = new QLabel;
+    m_teamName->setObjectName(QStringLiteral("TeamName"));
+    m_teamName->setAlignment(Qt::AlignCenter);
+    QFont font = m_teamName->font();
+    font.setBold(true);
+    m_teamName->setFont(font);
+    QPalette palette = m_teamName->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    m_teamName->setPalette(palette);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(m_teamName);
+    return panel;
+}
+
+void TMainForm::updateWindowMenu()
+{
+    m_windowMenu->clear();
+    m_windowMenu->addAction(m_cascade);
+    m_windowMenu->addAction(m_tile);
+    m_windowMenu->addAction(m_arrangeIcons);
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+    if (!windows.isEmpty())
+        m_windowMenu->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        const QString number = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString();
+        QAction* entry = m_windowMenu->addAction(number + window->windowTitle());
+        entry->setCheckable(true);
+        entry->setChecked(window == m_mdiArea->activeSubWindow());
+        connect(entry, &QAction::triggered, m_mdiArea,
+                [this, window] { m_mdiArea->setActiveSubWindow(window); });
+    }
+}
+
+void TMainForm::DisablePlanCommands()
+{
+    m_save->setEnabled(false);
+    m_saveAs->setEnabled(false);
+    m_print->setEnabled(false);
+}
+
+void TMainForm::EnablePlanCommands()
+{
+    m_save->setEnabled(true);
+    m_saveAs->setEnabled(true);
+    m_print->setEnabled(true);
+}
+
+void TMainForm::RefreshTeamBanner()
+{
+    LoadTeamBanner(m_teamName, BannerPoints);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow()
+{
+    RefreshTeamBanner();
+    if (GeneralSettings::readYesNo("AutoNewPlan", true))
+        CmNewPlan();
+}
+
+void TMainForm::CmNewPlan()
+{
+    EnablePlanCommands();
+    auto* plan = new TPlanDetailDlg;
+    plan->setFolder(QString());
+    plan->setPath(QString());
+    plan->setWindowTitle(QStringLiteral("New Plan"));
+    PlacePlanWindow(m_mdiArea->addSubWindow(plan));
+}
+
+void TMainForm::CmOpenPlan()
+{
+    Platform::FileRequest request;
+    request.title = QStringLiteral("Open a Practice Plan");
+    request.filter = QStringLiteral("Practice Plan Files (*.pln)");
+    request.defaultSuffix = QStringLiteral("pln");
+    request.initialFolder = QString::fromStdString(GeneralSettings::readText("Path"));
+    request.fileName = QStringLiteral("*.pln");
+    const std::optional<QString> chosen = Platform::instance().openFileName(request);
+    if (!chosen)
+        return;
+    EnablePlanCommands();
+    auto* plan = new TPlanDetailDlg(*chosen);
+    plan->setFolder(folderOf(*chosen));
+    PlacePlanWindow(m_mdiArea->addSubWindow(plan));
+}
+
+void TMainForm::PlacePlanWindow(QMdiSubWindow* window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QObject::destroyed, this, [this] {
+        const QList<QMdiSubWindow*> remaining = m_mdiArea->subWindowList();
+        const bool anyPlan = std::any_of(remaining.begin(), remaining.end(),
+                                         [](QMdiSubWindow* w) { return planOf(w) != nullptr; });
+        if (!anyPlan)
+            DisablePlanCommands();
+    });
+
+    const QList<QMdiSubWindow*> order = m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    QMdiSubWindow* previous = nullptr;
+    for (QMdiSubWindow* other : order) {
+        if (other != window && other->isVisible())
+            previous = other; // the most recently active one ends up here
+    }
+    window->resize(652, 492);
+    if (!previous || previous->isMaximized())
+        window->showMaximized();
+    else
+        window->showNormal();
+    m_mdiArea->setActiveSubWindow(window);
+}
+
+void TMainForm::Save1Click()
+{
+    if (TPlanDetailDlg* plan = planOf(m_mdiArea->activeSubWindow()))
+        plan->Save();
+}
+
+void TMainForm::Saveas1Click()
+{
+    if (TPlanDetailDlg* plan = planOf(m_mdiArea->activeSubWindow()))
+        plan->SaveAs();
+}
+
+void TMainForm::Print1Click()
+{
+    if (TPlanDetailDlg* plan = planOf(m_mdiArea->activeSubWindow()))
+        plan->Print();
+}
+
+void TMainForm::CmPrintSetupClick()
+{
+    // Filled in with the application's printer once printing lands.
+}
+
+void TMainForm::CmExit()
+{
+    close();
+}
+
+void TMainForm::CmHelp()
+{
+    ShowHelpTopic(HelpContents);
+}
+
+void TMainForm::Cascade1Click()
+{
+    m_mdiArea->cascadeSubWindows();
+}
+
+void TMainForm::Tile1Click()
+{
+    // One window above the other, each as wide as the frame.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (!window->isMinimized())
+            windows.append(window);
+    }
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdiArea->viewport()->rect();
+    const int height = area.height() / windows.size();
+    for (int i = 0; i < windows.size(); ++i) {
+        windows.at(i)->showNormal();
+        windows.at(i)->setGeometry(0, i * height, area.width(), height);
+    }
+}
+
+void TMainForm::ArrangeAll1Click()
+{
+    // Minimised windows line up along the bottom edge, left to right.
+    const QRect area = m_mdiArea->viewport()->rect();
+    int left = 0;
+    int bottom = area.bottom() + 1;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        if (left > 0 && left + size.width() > area.width()) {
+            left = 0;
+            bottom -= size.height();
+        }
+        window->move(left, bottom - size.height());
+        left += size.width();
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    CmClose(event);
+}
+
+void TMainForm::CmClose(QCloseEvent* event)
+{
+    const QRect frame = frameGeometry();
+    WriteProfileInt(GeneralSettings::File, "Initialization", "X", frame.x(), -1, true);
+    WriteProfileInt(GeneralSettings::File, "Initialization", "Y", frame.y(), -1, true);
+    WriteProfileInt(GeneralSettings::File, "Initialization", "W", frame.width(), -1, true);
+    WriteProfileInt(GeneralSettings::File, "Initialization", "H", frame.height(), -1, true);
+
+    // Least recently active first; a plan whose save was abandoned stays open
+    // with its changes, and so does the program.
+    const QList<QMdiSubWindow*> windows =
+        m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (QMdiSubWindow* window : windows) {
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}

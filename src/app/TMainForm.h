@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolButton;
+
+// The main window: menu, button bar, team banner and the area in which the
+// practice plan windows open. Every command of the program starts here.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The one main window of the program, or null before it exists.
+    static TMainForm* instance();
+
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    QLabel* teamBanner() const { return m_teamName; }
+
+    void DisablePlanCommands();
+    void EnablePlanCommands();
+    void RefreshTeamBanner();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CmNewPlan();
+    void CmOpenPlan();
+    void Save1Click();
+    void Saveas1Click();
+    void Print1Click();
+    void CmPrintSetupClick();
+    void CmExit();
+    void CmHelp();
+    void Cascade1Click();
+    void Tile1Click();
+    void ArrangeAll1Click();
+    void FormShow();
+    void CmClose(QCloseEvent* event);
+
+    void createActions();
+    void createMenus();
+    QWidget* createButtonBar();
+    QWidget* createBannerPanel();
+    void updateWindowMenu();
+    void PlacePlanWindow(QMdiSubWindow* window);
+
+    QAction* addAction(const char* name, const QString& text, void (TMainForm::*slot)(),
+                       const QKeySequence& shortcut = {});
+    QToolButton* addButton(QWidget* bar, int left, const QString& icon, const QString& tip,
+                           QAction* command);
+
+    QMdiArea* m_mdiArea = nullptr;
+    QLabel* m_teamName = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    bool m_shown = false;
+
+    QAction* m_newPlan = nullptr;
+    QAction* m_openPlan = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_saveAs = nullptr;
+    QAction* m_print = nullptr;
+    QAction* m_printSetup = nullptr;
+    QAction* m_exit = nullptr;
+    QAction* m_drills = nullptr;
+    QAction* m_evaluations = nullptr;
+    QAction* m_scouting = nullptr;
+    QAction* m_teams = nullptr;
+    QAction* m_playersList = nullptr;
+    QAction* m_preferences = nullptr;
+    QAction* m_cascade = nullptr;
+    QAction* m_tile = nullptr;
+    QAction* m_arrangeIcons = nullptr;
+    QAction* m_help = nullptr;
+    QAction* m_about = nullptr;
+};

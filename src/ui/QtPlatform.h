@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+// The platform as users get it: Qt's dialogs, the system locale and clock.
+class QtPlatform : public Platform
+{
+public:
+    bool askYesNo(const QString& caption, const QString& text) override;
+    void showMessage(const QString& caption, const QString& text, Icon icon) override;
+
+    std::optional<QString> openFileName(const FileRequest& request) override;
+    std::optional<QString> saveFileName(const FileRequest& request) override;
+
+    bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
+    bool runPrinterSetup(QPrinter& printer, QWidget* parent) override;
+    std::optional<QFont> chooseFont(const QFont& initial, QWidget* parent) override;
+    std::optional<QColor> chooseColor(const QColor& initial, QWidget* parent) override;
+
+    int runModal(QDialog& dialog) override;
+
+    void showHelp(int context) override;
+    void beep() override;
+
+    bool isFirstRun() override;
+    void clearFirstRun() override;
+
+    QSize screenSize() override;
+    QDate today() override;
+    LocaleFormats localeFormats() override;
+};

@@ -1,0 +1,159 @@
+#include "ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPrinter>
+
+ScriptedPlatform::ScriptedPlatform()
+{
+    m_previous = Platform::install(this);
+}
+
+ScriptedPlatform::~ScriptedPlatform()
+{
+    Platform::install(m_previous);
+}
+
+void ScriptedPlatform::answerYes() { m_answers.emplace_back(Yes{}); }
+void ScriptedPlatform::answerNo() { m_answers.emplace_back(No{}); }
+void ScriptedPlatform::chooseFile(const QString& path) { m_answers.emplace_back(File{path}); }
+void ScriptedPlatform::cancelDialog() { m_answers.emplace_back(Cancel{}); }
+void ScriptedPlatform::printToPdf(const QString& pdfPath) { m_answers.emplace_back(Pdf{pdfPath}); }
+void ScriptedPlatform::chooseFont(const QFont& font) { m_answers.emplace_back(font); }
+void ScriptedPlatform::chooseColor(const QColor& color) { m_answers.emplace_back(color); }
+
+void ScriptedPlatform::runDialog(std::function<void(QDialog&)> script)
+{
+    m_answers.emplace_back(DialogScript(std::move(script)));
+}
+
+QStringList ScriptedPlatform::messages() const
+{
+    QStringList texts;
+    for (const Shown& entry : shown) {
+        if (entry.kind == QLatin1String("message") || entry.kind == QLatin1String("question"))
+            texts << entry.text;
+    }
+    return texts;
+}
+
+template <typename T> std::optional<T> ScriptedPlatform::take(const QString& what)
+{
+    if (!m_answers.empty() && std::holds_alternative<T>(m_answers.front())) {
+        T answer = std::get<T>(m_answers.front());
+        m_answers.pop_front();
+        return answer;
+    }
+    m_unanswered << what;
+    return std::nullopt;
+}
+
+bool ScriptedPlatform::takeCancel()
+{
+    if (!m_answers.empty() && std::holds_alternative<Cancel>(m_answers.front())) {
+        m_answers.pop_front();
+        return true;
+    }
+    return false;
+}
+
+bool ScriptedPlatform::askYesNo(const QString& caption, const QString& text)
+{
+    shown.append({QStringLiteral("question"), caption, text});
+    if (!m_answers.empty() && std::holds_alternative<Yes>(m_answers.front())) {
+        m_answers.pop_front();
+        return true;
+    }
+    take<No>(QStringLiteral("question: ") + text);
+    return false;
+}
+
+void ScriptedPlatform::showMessage(const QString& caption, const QString& text, Icon)
+{
+    shown.append({QStringLiteral("message"), caption, text});
+}
+
+std::optional<QString> ScriptedPlatform::openFileName(const FileRequest& request)
+{
+    shown.append({QStringLiteral("open"), request.title, request.fileName});
+    fileRequests.append(request);
+    if (takeCancel())
+        return std::nullopt;
+    if (const auto file = take<File>(QStringLiteral("open: ") + request.title))
+        return file->path;
+    return std::nullopt;
+}
+
+std::optional<QString> ScriptedPlatform::saveFileName(const FileRequest& request)
+{
+    shown.append({QStringLiteral("save"), request.title, request.fileName});
+    fileRequests.append(request);
+    if (takeCancel())
+        return std::nullopt;
+    if (const auto file = take<File>(QStringLiteral("save: ") + request.title))
+        return file->path;
+    return std::nullopt;
+}
+
+bool ScriptedPlatform::runPrintDialog(QPrinter& printer, QWidget*)
+{
+    shown.append({QStringLiteral("print"), QString(), QString()});
+    if (takeCancel())
+        return false;
+    const auto pdf = take<Pdf>(QStringLiteral("print"));
+    if (!pdf)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf->path);
+    return true;
+}
+
+bool ScriptedPlatform::runPrinterSetup(QPrinter&, QWidget*)
+{
+    shown.append({QStringLiteral("printerSetup"), QString(), QString()});
+    if (takeCancel())
+        return false;
+    return take<Yes>(QStringLiteral("printer setup")).has_value();
+}
+
+std::optional<QFont> ScriptedPlatform::chooseFont(const QFont&, QWidget*)
+{
+    shown.append({QStringLiteral("font"), QString(), QString()});
+    if (takeCancel())
+        return std::nullopt;
+    return take<QFont>(QStringLiteral("font"));
+}
+
+std::optional<QColor> ScriptedPlatform::chooseColor(const QColor&, QWidget*)
+{
+    shown.append({QStringLiteral("color"), QString(), QString()});
+    if (takeCancel())
+        return std::nullopt;
+    return take<QColor>(QStringLiteral("color"));
+}
+
+int ScriptedPlatform::runModal(QDialog& dialog)
+{
+    shown.append({QStringLiteral("dialog"), dialog.windowTitle(), dialog.objectName()});
+    const auto script = take<DialogScript>(QStringLiteral("dialog: ") + dialog.windowTitle());
+    dialog.setResult(QDialog::Rejected);
+    if (!script)
+        return QDialog::Rejected;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QApplication::processEvents();
+    (*script)(dialog);
+    if (dialog.isVisible()) {
+        m_unanswered << QStringLiteral("dialog left open: ") + dialog.windowTitle();
+        dialog.reject();
+    }
+    return dialog.result();
+}
+
+void ScriptedPlatform::showHelp(int context) { helpTopics.append(context); }
+void ScriptedPlatform::beep() { ++beeps; }
+bool ScriptedPlatform::isFirstRun() { return firstRun; }
+void ScriptedPlatform::clearFirstRun() { firstRun = false; }
+QSize ScriptedPlatform::screenSize() { return screen; }
+QDate ScriptedPlatform::today() { return todayDate; }
+LocaleFormats ScriptedPlatform::localeFormats() { return formats; }

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <variant>
+
+// A platform for tests: installs itself while it lives, answers every dialog
+// from a queue of scripted answers and records everything it was asked to show.
+// A dialog with no matching answer queued is recorded as unanswered and
+// cancelled, so a test can assert that nothing unexpected popped up.
+class ScriptedPlatform : public Platform
+{
+public:
+    struct Shown
+    {
+        QString kind; // "question", "message", "open", "save", "print", "printerSetup",
+                      // "font", "color", "dialog"
+        QString caption;
+        QString text;
+    };
+
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    // Answers, taken in the order they were queued.
+    void answerYes();
+    void answerNo();
+    void chooseFile(const QString& path);
+    void cancelDialog();
+    void printToPdf(const QString& pdfPath);
+    void chooseFont(const QFont& font);
+    void chooseColor(const QColor& color);
+    // Runs `script` on one of our own modal dialogs; it should accept or reject it.
+    void runDialog(std::function<void(QDialog&)> script);
+
+    bool allAnswersUsed() const { return m_answers.empty(); }
+    QStringList unanswered() const { return m_unanswered; }
+
+    QList<Shown> shown;
+    QList<FileRequest> fileRequests;
+    QList<int> helpTopics;
+    int beeps = 0;
+    // Texts of the message and question boxes, in order.
+    QStringList messages() const;
+
+    // The facts of the machine.
+    bool firstRun = false;
+    QSize screen{1024, 768};
+    QDate todayDate{2026, 12, 8};
+    LocaleFormats formats;
+
+    bool askYesNo(const QString& caption, const QString& text) override;
+    void showMessage(const QString& caption, const QString& text, Icon icon) override;
+    std::optional<QString> openFileName(const FileRequest& request) override;
+    std::optional<QString> saveFileName(const FileRequest& request) override;
+    bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
+    bool runPrinterSetup(QPrinter& printer, QWidget* parent) override;
+    std::optional<QFont> chooseFont(const QFont& initial, QWidget* parent) override;
+    std::optional<QColor> chooseColor(const QColor& initial, QWidget* parent) override;
+    int runModal(QDialog& dialog) override;
+    void showHelp(int context) override;
+    void beep() override;
+    bool isFirstRun() override;
+    void clearFirstRun() override;
+    QSize screenSize() override;
+    QDate today() override;
+    LocaleFormats localeFormats() override;
+
+private:
+    struct Yes {};
+    struct No {};
+    struct Cancel {};
+    struct File { QString path; };
+    struct Pdf { QString path; };
+    using DialogScript = std::function<void(QDialog&)>;
+    using Answer = std::variant<Yes, No, Cancel, File, Pdf, QFont, QColor, DialogScript>;
+
+    // The next answer when it is of type T; otherwise the call is recorded as
+    // unanswered and nothing is taken.
+    template <typename T> std::optional<T> take(const QString& what);
+    bool takeCancel();
+
+    std::deque<Answer> m_answers;
+    QStringList m_unanswered;
+    Platform* m_previous = nullptr;
+};
