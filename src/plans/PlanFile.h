@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+struct LocaleFormats;
+struct PracticePlan;
+
+// The .pln document: one profile section "Main", addressed by the full path.
+
+// Path, name and folder of a plan bound to `path` (split at the last "/").
+void SetPlanPath(PracticePlan& plan, const std::string& path);
+std::string FolderOfPath(const std::string& path); // up to and including the last "/"
+std::string NameOfPath(const std::string& path);   // after the last "/"
+
+// A new, never saved plan: `today` as its date, "12:00", everything else empty.
+void ResetToNewPlan(PracticePlan& plan, const std::string& today);
+
+// Reads the file at plan.path into the plan (path, name and folder are kept)
+// and computes its time spans. Missing values take their defaults: `today`
+// for the date, "12:00" for the time. Reading never fails.
+void LoadPlanFile(PracticePlan& plan, const std::string& today, const LocaleFormats& formats);
+
+// Writes every key of the format to plan.path with one read and one atomic
+// write of the file. Returns false, leaving the file as it was, when it could
+// not be written. The changed flag is left to the caller.
+bool SavePlanFile(const PracticePlan& plan);

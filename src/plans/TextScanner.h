@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// A read position in a typed text, for the date and time rules.
+class TextScanner
+{
+public:
+    explicit TextScanner(std::string_view text) : m_text(text) {}
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    void skipBlanks();
+    // Consumes `word` when the text continues with it; an empty word matches.
+    bool match(std::string_view word);
+    bool matchIgnoringCase(std::string_view word);
+    // An unsigned decimal number of 1 to 4 digits; more digits fail.
+    std::optional<int> readNumber();
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+std::string_view TrimBlanks(std::string_view text);
