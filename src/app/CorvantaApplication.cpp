@@ -4,8 +4,7 @@
 
 #include <exception>
 
-CorvantaApplication::CorvantaApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
+CorvantaApplication::CorvantaApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setOrganizationName(Title);
     setApplicationName(Title);

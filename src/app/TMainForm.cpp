@@ -1,7 +1,7 @@
 #include "app/TMainForm.h"
 
-#include "prefs/GeneralSettings.h"
 #include "plans/TPlanDetailDlg.h"
+#include "prefs/GeneralSettings.h"
 #include "store/ProfileStore.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
@@ -40,8 +40,7 @@ TPlanDetailDlg* planOf(QMdiSubWindow* window)
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent)
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
     mainForm = this;
     SetMainWindow(this);

@@ -10,10 +10,10 @@ namespace GeneralSettings {
 bool isYes(const std::string& value)
 {
     static const std::string yes = "TRUE";
-    return value.size() == yes.size()
-           && std::equal(value.begin(), value.end(), yes.begin(), [](char a, char b) {
-                  return std::toupper(static_cast<unsigned char>(a)) == b;
-              });
+    return value.size() == yes.size() &&
+           std::equal(value.begin(), value.end(), yes.begin(), [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) == b;
+           });
 }
 
 bool readYesNo(const std::string& key, bool defaultYes)

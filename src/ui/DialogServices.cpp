@@ -53,9 +53,9 @@ void RestoreWindowPos(QWidget* window, const char* section)
     const QRect main = mainWindow ? mainWindow->frameGeometry() : QRect();
 
     const int left = x != NoPosition ? x : keepOnScreen(main.left(), size.width(), screen.width());
-    const int top = y != NoPosition ? y
-                                    : keepOnScreen(main.top() + main.height(), size.height(),
-                                                   screen.height());
+    const int top = y != NoPosition
+                        ? y
+                        : keepOnScreen(main.top() + main.height(), size.height(), screen.height());
     window->move(left, top);
 }
 

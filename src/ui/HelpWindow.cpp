@@ -16,8 +16,7 @@ QString topicResource(int context)
 }
 } // namespace
 
-HelpWindow::HelpWindow()
-    : m_browser(new QTextBrowser(this))
+HelpWindow::HelpWindow() : m_browser(new QTextBrowser(this))
 {
     setWindowTitle(QStringLiteral("Corvanta Help"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -20,7 +20,13 @@ class QWidget;
 class Platform
 {
 public:
-    enum class Icon { Information, Question, Warning, Critical };
+    enum class Icon
+    {
+        Information,
+        Question,
+        Warning,
+        Critical
+    };
 
     struct FileRequest
     {

@@ -1,6 +1,7 @@
 #include "ui/QtPlatform.h"
 
 #include "ui/HelpWindow.h"
+#include "ui/LocaleFormatsOf.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -12,7 +13,6 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 
@@ -55,65 +55,6 @@ std::optional<QString> runFileDialog(QFileDialog& dialog)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
-}
-
-// Splits a numeric short date format ("M/d/yy", "dd.MM.yyyy") into its order,
-// separator and pattern. Formats with month names or mixed separators give nothing.
-std::optional<LocaleFormats> numericDateFormat(const QString& format)
-{
-    LocaleFormats formats;
-    QString order;
-    QString separator;
-    QString pattern;
-    for (int i = 0; i < format.size();) {
-        const QChar c = format.at(i);
-        int run = 1;
-        while (i + run < format.size() && format.at(i + run) == c)
-            ++run;
-        const QString token = format.mid(i, run);
-        i += run;
-        if (c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y')) {
-            if ((c == QLatin1Char('y') && run != 2 && run != 4) || (c != QLatin1Char('y') && run > 2)
-                || order.contains(c))
-                return std::nullopt;
-            order += c;
-            pattern += token;
-        } else if (c.isLetter() || c == QLatin1Char('\'')) {
-            return std::nullopt;
-        } else {
-            if (separator.isEmpty())
-                separator = token;
-            else if (separator != token)
-                return std::nullopt;
-            pattern += token;
-        }
-    }
-    if (order == QLatin1String("Mdy"))
-        formats.dateOrder = DateOrder::MonthDayYear;
-    else if (order == QLatin1String("dMy"))
-        formats.dateOrder = DateOrder::DayMonthYear;
-    else if (order == QLatin1String("yMd"))
-        formats.dateOrder = DateOrder::YearMonthDay;
-    else
-        return std::nullopt;
-    if (separator.isEmpty())
-        return std::nullopt;
-    formats.dateSeparator = separator.toStdString();
-    formats.shortDatePattern = pattern.toStdString();
-    return formats;
-}
-
-QString timeSeparator(const QString& timeFormat)
-{
-    const int hours = timeFormat.indexOf(QRegularExpression(QStringLiteral("[hH]")));
-    const int minutes = timeFormat.indexOf(QLatin1String("mm"));
-    if (hours < 0 || minutes <= hours)
-        return QStringLiteral(":");
-    int start = hours;
-    while (start < minutes && timeFormat.at(start).toLower() == QLatin1Char('h'))
-        ++start;
-    const QString separator = timeFormat.mid(start, minutes - start);
-    return separator.isEmpty() ? QStringLiteral(":") : separator;
 }
 
 } // namespace
@@ -221,20 +162,5 @@ QDate QtPlatform::today()
 
 LocaleFormats QtPlatform::localeFormats()
 {
-    const QLocale locale = QLocale::system();
-    LocaleFormats formats;
-    if (const auto numeric = numericDateFormat(locale.dateFormat(QLocale::ShortFormat))) {
-        formats = *numeric;
-    } else {
-        // Month names cannot be typed back in: fall back to year-month-day.
-        formats.dateOrder = DateOrder::YearMonthDay;
-        formats.dateSeparator = "-";
-        formats.shortDatePattern = "yyyy-MM-dd";
-    }
-    formats.timeSeparator = timeSeparator(locale.timeFormat(QLocale::ShortFormat)).toStdString();
-    if (!locale.amText().isEmpty())
-        formats.amText = locale.amText().toStdString();
-    if (!locale.pmText().isEmpty())
-        formats.pmText = locale.pmText().toStdString();
-    return formats;
+    return LocaleFormatsOf(QLocale::system());
 }

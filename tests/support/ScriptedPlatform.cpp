@@ -14,13 +14,34 @@ ScriptedPlatform::~ScriptedPlatform()
     Platform::install(m_previous);
 }
 
-void ScriptedPlatform::answerYes() { m_answers.emplace_back(Yes{}); }
-void ScriptedPlatform::answerNo() { m_answers.emplace_back(No{}); }
-void ScriptedPlatform::chooseFile(const QString& path) { m_answers.emplace_back(File{path}); }
-void ScriptedPlatform::cancelDialog() { m_answers.emplace_back(Cancel{}); }
-void ScriptedPlatform::printToPdf(const QString& pdfPath) { m_answers.emplace_back(Pdf{pdfPath}); }
-void ScriptedPlatform::chooseFont(const QFont& font) { m_answers.emplace_back(font); }
-void ScriptedPlatform::chooseColor(const QColor& color) { m_answers.emplace_back(color); }
+void ScriptedPlatform::answerYes()
+{
+    m_answers.emplace_back(Yes{});
+}
+void ScriptedPlatform::answerNo()
+{
+    m_answers.emplace_back(No{});
+}
+void ScriptedPlatform::chooseFile(const QString& path)
+{
+    m_answers.emplace_back(File{path});
+}
+void ScriptedPlatform::cancelDialog()
+{
+    m_answers.emplace_back(Cancel{});
+}
+void ScriptedPlatform::printToPdf(const QString& pdfPath)
+{
+    m_answers.emplace_back(Pdf{pdfPath});
+}
+void ScriptedPlatform::chooseFont(const QFont& font)
+{
+    m_answers.emplace_back(font);
+}
+void ScriptedPlatform::chooseColor(const QColor& color)
+{
+    m_answers.emplace_back(color);
+}
 
 void ScriptedPlatform::runDialog(std::function<void(QDialog&)> script)
 {
@@ -150,10 +171,31 @@ int ScriptedPlatform::runModal(QDialog& dialog)
     return dialog.result();
 }
 
-void ScriptedPlatform::showHelp(int context) { helpTopics.append(context); }
-void ScriptedPlatform::beep() { ++beeps; }
-bool ScriptedPlatform::isFirstRun() { return firstRun; }
-void ScriptedPlatform::clearFirstRun() { firstRun = false; }
-QSize ScriptedPlatform::screenSize() { return screen; }
-QDate ScriptedPlatform::today() { return todayDate; }
-LocaleFormats ScriptedPlatform::localeFormats() { return formats; }
+void ScriptedPlatform::showHelp(int context)
+{
+    helpTopics.append(context);
+}
+void ScriptedPlatform::beep()
+{
+    ++beeps;
+}
+bool ScriptedPlatform::isFirstRun()
+{
+    return firstRun;
+}
+void ScriptedPlatform::clearFirstRun()
+{
+    firstRun = false;
+}
+QSize ScriptedPlatform::screenSize()
+{
+    return screen;
+}
+QDate ScriptedPlatform::today()
+{
+    return todayDate;
+}
+LocaleFormats ScriptedPlatform::localeFormats()
+{
+    return formats;
+}

@@ -73,11 +73,23 @@ public:
     LocaleFormats localeFormats() override;
 
 private:
-    struct Yes {};
-    struct No {};
-    struct Cancel {};
-    struct File { QString path; };
-    struct Pdf { QString path; };
+    struct Yes
+    {
+    };
+    struct No
+    {
+    };
+    struct Cancel
+    {
+    };
+    struct File
+    {
+        QString path;
+    };
+    struct Pdf
+    {
+        QString path;
+    };
     using DialogScript = std::function<void(QDialog&)>;
     using Answer = std::variant<Yes, No, Cancel, File, Pdf, QFont, QColor, DialogScript>;
 
