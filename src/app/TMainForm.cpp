@@ -1,6 +1,7 @@
 #include "app/TMainForm.h"
 
 #include "plans/TPlanDetailDlg.h"
+#include "report/AppPrinter.h"
 #include "prefs/GeneralSettings.h"
 #include "store/ProfileStore.h"
 #include "ui/DialogServices.h"
@@ -340,7 +341,7 @@ void TMainForm::Print1Click()
 
 void TMainForm::CmPrintSetupClick()
 {
-    // Filled in with the application's printer once printing lands.
+    Platform::instance().runPrinterSetup(AppPrinter::printer(), this);
 }
 
 void TMainForm::CmExit()

@@ -58,6 +58,7 @@ private slots:
     void commandsWithoutPlanDoNothing();
     void closingWritesGeometry();
     void helpOpensContents();
+    void printSetupRunsPrinterSetup();
     void teamBannerAt24Points();
     void windowMenuListsPlans();
 };
@@ -325,6 +326,18 @@ void tst_TMainForm::helpOpensContents()
     form.findChild<QToolButton*>(QStringLiteral("actionHelpContentsButton"))->click();
     action(form, QStringLiteral("actionHelpContents"))->trigger();
     QCOMPARE(platform.helpTopics, QList<int>({100, 100}));
+}
+
+void tst_TMainForm::printSetupRunsPrinterSetup()
+{
+    TempDataDir data;
+    ScriptedPlatform platform;
+    TMainForm form;
+    platform.cancelDialog();
+    action(form, QStringLiteral("actionPrintSetup"))->trigger();
+    QCOMPARE(platform.shown.size(), 1);
+    QCOMPARE(platform.shown.first().kind, QStringLiteral("printerSetup"));
+    QVERIFY(platform.unanswered().isEmpty());
 }
 
 void tst_TMainForm::teamBannerAt24Points()
