@@ -1,0 +1,177 @@
+#include "store/ProfileStore.h"
+#include "store/TextEncoding.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// UTF-8 and Windows-1252 files, byte order marks and character counts.
+class tst_ProfileEncoding : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void validUtf8_data();
+    void validUtf8();
+    void cp1252_data();
+    void cp1252();
+    void leadingCharacters_data();
+    void leadingCharacters();
+    void readFile_data();
+    void readFile();
+    void rewriteFile_data();
+    void rewriteFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_ProfileEncoding::validUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+
+    QTest::newRow("empty") << QByteArray("") << true;
+    QTest::newRow("ASCII with NUL") << QByteArray("a\0b", 3) << true;
+    QTest::newRow("two bytes") << QByteArray("\xC3\xA9") << true;
+    QTest::newRow("three bytes") << QByteArray("\xE2\x82\xAC") << true;
+    QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x8F\x80") << true;
+    QTest::newRow("largest") << QByteArray("\xF4\x8F\xBF\xBF") << true;
+    QTest::newRow("lone cp1252 letter") << QByteArray("caf\xE9") << false;
+    QTest::newRow("stray continuation") << QByteArray("\x80") << false;
+    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << false;
+    QTest::newRow("overlong three bytes") << QByteArray("\xE0\x80\xAF") << false;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+    QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+    QTest::newRow("F5 lead") << QByteArray("\xF5\x80\x80\x80") << false;
+    QTest::newRow("cut at the end") << QByteArray("ab\xE2\x82") << false;
+    QTest::newRow("lead without continuation") << QByteArray("\xC3x") << false;
+}
+
+void tst_ProfileEncoding::validUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+
+    QCOMPARE(TextEncoding::isValidUtf8(bytes.toStdString()), valid);
+}
+
+void tst_ProfileEncoding::cp1252_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("ASCII") << QByteArray("Team 1") << "Team 1";
+    QTest::newRow("Latin-1 letters") << QByteArray("\xC4\xE9\xFF") << QString::fromUtf8("Äéÿ");
+    QTest::newRow("euro and quotes") << QByteArray("\x80\x93x\x94") << QString::fromUtf8("€“x”");
+    QTest::newRow("last of the table") << QByteArray("\x9F\x8A") << QString::fromUtf8("ŸŠ");
+    QTest::newRow("undefined bytes")
+        << QByteArray("\x81\x8D\x8F\x90\x9D")
+        << (QString(QChar(0x81)) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D));
+}
+
+void tst_ProfileEncoding::cp1252()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+
+    const std::string decoded = TextEncoding::fromCp1252(bytes.toStdString());
+    QVERIFY(TextEncoding::isValidUtf8(decoded));
+    QCOMPARE(QString::fromStdString(decoded), text);
+}
+
+void tst_ProfileEncoding::leadingCharacters_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray mixed = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8F\x80z";
+    QTest::newRow("none") << mixed << 0 << QByteArray("");
+    QTest::newRow("one byte") << mixed << 1 << QByteArray("a");
+    QTest::newRow("two bytes") << mixed << 2 << QByteArray("a\xC3\xA9");
+    QTest::newRow("three bytes") << mixed << 3 << QByteArray("a\xC3\xA9\xE2\x82\xAC");
+    QTest::newRow("four bytes") << mixed << 4
+                                << QByteArray("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8F\x80");
+    QTest::newRow("all") << mixed << 5 << mixed;
+    QTest::newRow("more than there are") << mixed << 50 << mixed;
+}
+
+void tst_ProfileEncoding::leadingCharacters()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, count);
+    QFETCH(QByteArray, expected);
+
+    const std::string utf8 = text.toStdString();
+    const std::string_view cut = TextEncoding::leadingCharacters(utf8, count);
+    QCOMPARE(QByteArray(cut.data(), cut.size()), expected);
+    QCOMPARE(TextEncoding::characterCount(cut), static_cast<std::size_t>(std::min(count, 5)));
+}
+
+void tst_ProfileEncoding::readFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("UTF-8") << QByteArray("[s]\r\nk=Caf\xC3\xA9 \xE2\x82\xAC\r\n")
+                           << QString::fromUtf8("Café €");
+    QTest::newRow("cp1252") << QByteArray("[s]\r\nk=Caf\xE9 \x80\r\n")
+                            << QString::fromUtf8("Café €");
+    QTest::newRow("one stray byte makes the whole file cp1252")
+        << QByteArray("[s]\r\nk=\xC3\xA9\r\nj=\xE9\r\n") << QString::fromUtf8("Ã©");
+    QTest::newRow("byte order mark")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xA9\r\n") << QString::fromUtf8("é");
+    QTest::newRow("byte order mark on a cp1252 file")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xE9\r\n") << QString::fromUtf8("é");
+    QTest::newRow("cp1252 section and key")
+        << QByteArray("[\xC4]\r\nk=1\r\n[s]\r\n\xE9=2\r\nk=3\r\n") << "3";
+}
+
+void tst_ProfileEncoding::readFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, value);
+
+    QFile file(m_dir.filePath("r.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    std::string buffer;
+    const int count =
+        ReadProfileText(file.fileName().toStdString(), "s", "k", buffer, 256, "", -1, false);
+    QCOMPARE(QString::fromStdString(buffer), value);
+    QCOMPARE(count, static_cast<int>(value.toStdU32String().size()));
+}
+
+void tst_ProfileEncoding::rewriteFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("cp1252 rewritten as UTF-8")
+        << QByteArray("; \xAB note \xBB\n[s]\nk=Caf\xE9\n")
+        << QByteArray("; \xC2\xAB note \xC2\xBB\r\n[s]\r\nk=Caf\xC3\xA9\r\nnew=\xE2\x82\xAC\r\n");
+    QTest::newRow("byte order mark kept")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xA9\r\n")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xA9\r\nnew=\xE2\x82\xAC\r\n");
+    QTest::newRow("NUL line kept whole") << QByteArray("[s]\r\nk=a\0b\r\n", 12)
+                                         << QByteArray("[s]\r\nk=a\0b\r\nnew=\xE2\x82\xAC\r\n", 21);
+}
+
+void tst_ProfileEncoding::rewriteFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, written);
+
+    QFile file(m_dir.filePath("w.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    QVERIFY(WriteProfileText(file.fileName().toStdString(), "s", "new", "\xE2\x82\xAC", -1, false));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), written);
+}
+
+QTEST_GUILESS_MAIN(tst_ProfileEncoding)
+#include "tst_ProfileEncoding.moc"
