@@ -80,6 +80,20 @@ bool DrillTree::move(DrillNode& node, DrillNode& newParent, int position)
     return true;
 }
 
+DrillTree::Drop DrillTree::checkDrop(const DrillNode* dragged, const DrillNode* target)
+{
+    if (!target)
+        return Drop::NoTarget;
+    if (target->isDrill())
+        return Drop::OntoDrill;
+    if (!dragged || target == dragged || target->isDescendantOf(*dragged) ||
+        target == dragged->parent())
+        return Drop::NotHere;
+    if (target->level() + 1 + dragged->subtreeHeight() > MaxLevel)
+        return Drop::TooDeep;
+    return Drop::Allowed;
+}
+
 void DrillTree::sortChildren(DrillNode& parent, const LessThan& lessThan)
 {
     std::stable_sort(parent.m_children.begin(), parent.m_children.end(),

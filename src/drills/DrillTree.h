@@ -43,6 +43,20 @@ public:
     // nothing, when canMove says no.
     bool move(DrillNode& node, DrillNode& newParent, int position);
 
+    // The drop rules of the drill list, in the order they are checked: no
+    // target, a drill as target, a target that is the node itself, below it
+    // or its present parent (or nothing dragged), a subtree that would go
+    // deeper than MaxLevel. Allowed means move(dragged, target, last).
+    enum class Drop
+    {
+        NoTarget,
+        OntoDrill,
+        NotHere,
+        TooDeep,
+        Allowed
+    };
+    static Drop checkDrop(const DrillNode* dragged, const DrillNode* target);
+
     using LessThan = std::function<bool(const DrillNode&, const DrillNode&)>;
     void sortChildren(DrillNode& parent, const LessThan& lessThan);
 

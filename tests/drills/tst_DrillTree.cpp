@@ -37,6 +37,8 @@ private slots:
     void removeNeverTakesTheRoot();
     void canMove_data();
     void canMove();
+    void checkDrop_data();
+    void checkDrop();
     void moveKeepsTheSubtree();
     void moveWithinTheSameParent();
     void sortChildren();
@@ -129,6 +131,56 @@ void tst_DrillTree::canMove()
                               : s.d2;
     };
     QCOMPARE(s.tree.canMove(*byName(node), *byName(target)), allowed);
+}
+
+void tst_DrillTree::checkDrop_data()
+{
+    QTest::addColumn<QString>("dragged");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("verdict");
+
+    const auto verdict = [](DrillTree::Drop drop) { return int(drop); };
+    QTest::newRow("empty tree space") << "d1"
+                                      << "none" << verdict(DrillTree::Drop::NoTarget);
+    QTest::newRow("onto a drill") << "B"
+                                  << "d2" << verdict(DrillTree::Drop::OntoDrill);
+    QTest::newRow("nothing dragged onto a drill") << "none"
+                                                  << "d2" << verdict(DrillTree::Drop::OntoDrill);
+    QTest::newRow("nothing dragged") << "none"
+                                     << "C" << verdict(DrillTree::Drop::NotHere);
+    QTest::newRow("onto itself") << "A"
+                                 << "A" << verdict(DrillTree::Drop::NotHere);
+    QTest::newRow("onto its own child") << "A"
+                                        << "B" << verdict(DrillTree::Drop::NotHere);
+    QTest::newRow("onto its present parent") << "B"
+                                             << "A" << verdict(DrillTree::Drop::NotHere);
+    QTest::newRow("the root") << "root"
+                              << "C" << verdict(DrillTree::Drop::NotHere);
+    QTest::newRow("three levels onto level 6") << "A"
+                                               << "level 6" << verdict(DrillTree::Drop::TooDeep);
+    QTest::newRow("two levels onto level 6") << "B"
+                                             << "level 6" << verdict(DrillTree::Drop::Allowed);
+    QTest::newRow("a drill onto level 7") << "d1"
+                                          << "level 7" << verdict(DrillTree::Drop::Allowed);
+    QTest::newRow("a category onto another") << "A"
+                                             << "C" << verdict(DrillTree::Drop::Allowed);
+}
+
+void tst_DrillTree::checkDrop()
+{
+    QFETCH(QString, dragged);
+    QFETCH(QString, target);
+    QFETCH(int, verdict);
+
+    SampleTree s;
+    DrillNode* level6 = chain(s.tree, *s.c, 5);
+    DrillNode* level7 = s.tree.appendCategory(*level6, "L7");
+    const QHash<QString, DrillNode*> nodes = {{"none", nullptr},  {"root", &s.tree.root()},
+                                              {"A", s.a},         {"B", s.b},
+                                              {"C", s.c},         {"d1", s.d1},
+                                              {"d2", s.d2},       {"level 6", level6},
+                                              {"level 7", level7}};
+    QCOMPARE(int(DrillTree::checkDrop(nodes[dragged], nodes[target])), verdict);
 }
 
 void tst_DrillTree::moveKeepsTheSubtree()
