@@ -1,5 +1,6 @@
 #include "OracleScript.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@ private slots:
     void matchesReference();
 
 private:
+    void addRows(const QString& scriptName);
     static QList<QByteArray> linesOf(const QString& name);
 };
 
@@ -34,15 +36,26 @@ void tst_ProfileOracle::matchesReference_data()
     QTest::addColumn<QByteArray>("ours");
     QTest::addColumn<QByteArray>("reference");
 
-    const QList<QByteArray> script = linesOf(QStringLiteral("profile_cases.txt"));
-    const QList<QByteArray> golden = linesOf(QStringLiteral("profile_cases.golden"));
-    QVERIFY(!script.isEmpty());
+    const QStringList scripts =
+        QDir(QStringLiteral(ORACLE_DIR)).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    QVERIFY(!scripts.isEmpty());
+    for (const QString& script : scripts)
+        addRows(script);
+}
+
+void tst_ProfileOracle::addRows(const QString& scriptName)
+{
+    const QList<QByteArray> script = linesOf(scriptName);
+    QString goldenName = scriptName;
+    goldenName.replace(QLatin1String(".txt"), QLatin1String(".golden"));
+    const QList<QByteArray> golden = linesOf(goldenName);
     QCOMPARE(golden.size(), script.size());
 
-    // The scratch folder lives as long as the test, since later lines read
-    // what earlier lines wrote.
-    static QTemporaryDir scratch;
-    const OracleScript runner(scratch.path());
+    // Each script has its own scratch folder for as long as the test runs,
+    // since later lines read what earlier lines wrote.
+    auto* scratch = new QTemporaryDir;
+    connect(this, &QObject::destroyed, [scratch] { delete scratch; });
+    const OracleScript runner(scratch->path());
     bool skipNext = false;
     for (qsizetype i = 0; i < script.size(); ++i) {
         const QByteArray& line = script[i];
@@ -52,7 +65,8 @@ void tst_ProfileOracle::matchesReference_data()
             continue;
         }
         if (!skipNext) {
-            const QByteArray name = "line " + QByteArray::number(i + 1) + ": " + line.left(60);
+            const QByteArray name =
+                scriptName.toUtf8() + ":" + QByteArray::number(i + 1) + ": " + line.left(60);
             QTest::newRow(name.constData()) << ours << golden[i];
         }
         skipNext = false;
