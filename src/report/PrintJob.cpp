@@ -7,7 +7,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPrinter>
 
 namespace {
 
@@ -20,43 +19,41 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+bool printPages(ReportPage& page, const PrintJob::Rows& rows)
+{
+    BusyCursor busy;
+    if (!page.startJob())
+        return false;
+    if (rows)
+        rows(page);
+    page.endJob();
+    return true;
+}
+
 } // namespace
 
 bool PrintJob::runWithDialog(QWidget* parent, const PrintoutInfo& info, const Rows& rows,
                              const Step& beforeStart)
 {
-    QPrinter& printer = AppPrinter::printer();
-    if (!Platform::instance().runPrintDialog(printer, parent))
-        return false;
-    return print(printer, info, rows, beforeStart);
+    return choosePrinter(parent) && run(info, rows, beforeStart);
+}
+
+bool PrintJob::choosePrinter(QWidget* parent)
+{
+    return Platform::instance().runPrintDialog(AppPrinter::printer(), parent);
 }
 
 bool PrintJob::run(const PrintoutInfo& info, const Rows& rows, const Step& beforeStart)
 {
-    return print(AppPrinter::printer(), info, rows, beforeStart);
-}
-
-bool PrintJob::print(QPrinter& printer, const PrintoutInfo& info, const Rows& rows,
-                     const Step& beforeStart)
-{
-    QtPrintSurface surface(printer);
+    QtPrintSurface surface(AppPrinter::printer());
     ReportPage page(surface, info);
     if (beforeStart)
         beforeStart();
-    bool started = false;
-    {
-        BusyCursor busy;
-        started = page.startJob();
-        if (started) {
-            if (rows)
-                rows(page);
-            page.endJob();
-        }
-    }
-    // QPainter reports a printer it cannot open only on the console.
-    if (!started)
-        Platform::instance().showMessage(QStringLiteral("Error"),
-                                         QStringLiteral("The printer could not be started."),
-                                         Platform::Icon::Critical);
-    return started;
+    if (printPages(page, rows))
+        return true;
+    // QPainter tells of a printer it cannot open only on the console.
+    Platform::instance().showMessage(QStringLiteral("Error"),
+                                     QStringLiteral("The printer could not be started."),
+                                     Platform::Icon::Critical);
+    return false;
 }

@@ -2,7 +2,6 @@
 
 #include <functional>
 
-class QPrinter;
 class QWidget;
 class ReportPage;
 struct PrintoutInfo;
@@ -20,10 +19,9 @@ public:
     // font is set, before the job is named and the document starts.
     static bool runWithDialog(QWidget* parent, const PrintoutInfo& info, const Rows& rows,
                               const Step& beforeStart = {});
+    // The print dialog alone, for a caller that prints several jobs after one
+    // confirmation; false when cancelled.
+    static bool choosePrinter(QWidget* parent);
     // Prints without asking, on the printer as last set up.
     static bool run(const PrintoutInfo& info, const Rows& rows, const Step& beforeStart = {});
-
-private:
-    static bool print(QPrinter& printer, const PrintoutInfo& info, const Rows& rows,
-                      const Step& beforeStart);
 };

@@ -69,7 +69,6 @@ private slots:
     void longPlanToPdf();
     void stepRunsBeforeTheDocumentStarts();
     void unwritableOutputIsReported();
-    void oneApplicationPrinter();
 
 private:
     std::unique_ptr<TempDataDir> m_dataDir;
@@ -165,12 +164,6 @@ void tst_PrintJob::unwritableOutputIsReported()
         !PrintJob::runWithDialog(nullptr, PlanPrintoutInfo, [&ran](ReportPage&) { ran = true; }));
     QVERIFY(!ran);
     QCOMPARE(m_platform->messages(), QStringList{"The printer could not be started."});
-}
-
-void tst_PrintJob::oneApplicationPrinter()
-{
-    QCOMPARE(&AppPrinter::printer(), &AppPrinter::printer());
-    QVERIFY(AppPrinter::printer().resolution() >= 300);
 }
 
 QTEST_MAIN(tst_PrintJob)

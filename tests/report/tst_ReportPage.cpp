@@ -48,7 +48,6 @@ private slots:
     void footerOncePerPage();
     void cells();
     void shortTabLists();
-    void boldRows();
 
 private:
     ReportPage& startedPage();
@@ -274,17 +273,6 @@ void tst_ReportPage::shortTabLists()
              (QStringList{QStringLiteral("text 120 232 a"), QStringLiteral("text 220 232 b"),
                           QStringLiteral("clip 120 290 183 348 a"),
                           QStringLiteral("line 120 348 190 348")}));
-}
-
-void tst_ReportPage::boldRows()
-{
-    ReportPage& page = startedPage();
-    page.setBold(true);
-    page.printLine("bold");
-    page.setBold(false);
-    QCOMPARE(m_surface->calls,
-             (QStringList{QStringLiteral("font Arial 10 bold"), QStringLiteral("text 120 232 bold"),
-                          QStringLiteral("font Arial 10")}));
 }
 
 QTEST_GUILESS_MAIN(tst_ReportPage)
