@@ -149,15 +149,6 @@ void tst_ProfileStore::readText_data()
     QTest::newRow("one pair of quotes only") << QByteArray("[s]\r\nk=\"\"x\"\"\r\n") << "s"
                                              << "k" << 256 << ""
                                              << "\"x\"";
-    QTest::newRow("lone quote kept") << QByteArray("[s]\r\nk=\"\r\n") << "s"
-                                     << "k" << 256 << ""
-                                     << "\"";
-    QTest::newRow("mismatched quotes kept") << QByteArray("[s]\r\nk=\"a'\r\n") << "s"
-                                            << "k" << 256 << ""
-                                            << "\"a'";
-    QTest::newRow("value after the first equals sign") << QByteArray("[s]\r\nk=a=b\r\n") << "s"
-                                                       << "k" << 256 << ""
-                                                       << "a=b";
     QTest::newRow("300 characters at capacity 256") << "[s]\r\nk=" + long300 << "s"
                                                     << "k" << 256 << "" << QString(255, 'x');
     QTest::newRow("capacity 2") << plain << "Players"
@@ -178,12 +169,6 @@ void tst_ProfileStore::readText_data()
     QTest::newRow("capacity counts characters")
         << QByteArray("[s]\r\nk=\xC3\xA9t\xC3\xA9\xE2\x82\xAC!\r\n") << "s"
         << "k" << 4 << "" << QString::fromUtf8("\xC3\xA9t\xC3\xA9");
-    QTest::newRow("LF only") << QByteArray("[a]\nk=1\n[s]\nk=2\n") << "s"
-                             << "k" << 256 << ""
-                             << "2";
-    QTest::newRow("CR only") << QByteArray("[a]\rk=1\r[s]\rk=2\r") << "s"
-                             << "k" << 256 << ""
-                             << "2";
     QTest::newRow("mixed line endings") << QByteArray("[a]\r\nk=1\n[s]\rj=0\r\nk=2") << "s"
                                         << "k" << 256 << ""
                                         << "2";
@@ -196,17 +181,6 @@ void tst_ProfileStore::readText_data()
     QTest::newRow("empty section name") << QByteArray("[]\r\nk=0\r\n") << ""
                                         << "k" << 256 << ""
                                         << "0";
-    QTest::newRow("section line without bracket ignored")
-        << QByteArray("[s]\r\nk=1\r\n[t\r\nj=2\r\n") << "s"
-        << "j" << 256 << ""
-        << "2";
-    QTest::newRow("line without equals sign is no key") << QByteArray("[s]\r\nk\r\n") << "s"
-                                                        << "k" << 256 << "d"
-                                                        << "d";
-    QTest::newRow("section name up to the last bracket")
-        << QByteArray("[a]b] tail\r\nk=1\r\n") << "a]b"
-        << "k" << 256 << ""
-        << "1";
 }
 
 void tst_ProfileStore::readText()
@@ -238,10 +212,7 @@ void tst_ProfileStore::readInt_data()
     QTest::newRow("negative") << QByteArray("-100") << -100;
     QTest::newRow("zero") << QByteArray("0") << 0;
     QTest::newRow("colour") << QByteArray("16711680") << 16711680;
-    QTest::newRow("leading number") << QByteArray("12abc") << 12;
     QTest::newRow("no digits") << QByteArray("abc") << 0;
-    QTest::newRow("sign alone") << QByteArray("-") << 0;
-    QTest::newRow("blank after sign") << QByteArray("- 5") << 0;
     QTest::newRow("plus sign is no number") << QByteArray("+5") << 0;
     QTest::newRow("hexadecimal is no number") << QByteArray("0x10") << 0;
     QTest::newRow("leading zeros") << QByteArray("010") << 10;
@@ -250,8 +221,6 @@ void tst_ProfileStore::readInt_data()
     QTest::newRow("largest") << QByteArray("2147483647") << 2147483647;
     QTest::newRow("smallest") << QByteArray("-2147483648") << -2147483647 - 1;
     QTest::newRow("wraps above 32 bits") << QByteArray("4294967297") << 1;
-    QTest::newRow("wraps below") << QByteArray("-2147483649") << 2147483647;
-    QTest::newRow("twenty digits") << QByteArray("99999999999999999999") << 1661992959;
     QTest::newRow("many leading zeros") << QByteArray(40, '0') + "12" << 12;
 }
 
