@@ -73,6 +73,7 @@ int main(int argc, char** argv)
     }
     std::printf("%s plan to PDF at %d dpi: mean %.1f ms, best %.1f ms per job over %d jobs\n",
                 empty ? "empty" : "100-row", printer.resolution(), total / Runs, best, Runs);
-    std::printf("last output: %s\n", qPrintable(output));
+    if (work.filePath(QStringLiteral("plan.pdf")) != output)
+        std::printf("written to %s\n", qPrintable(output));
     return 0;
 }
