@@ -35,14 +35,11 @@ private slots:
     void appendRespectsTheLimits();
     void removeTakesTheSubtree();
     void removeNeverTakesTheRoot();
-    void canMove_data();
-    void canMove();
     void checkDrop_data();
     void checkDrop();
     void moveKeepsTheSubtree();
     void moveWithinTheSameParent();
     void sortChildren();
-    void shapeQueries();
 };
 
 void tst_DrillTree::newLibraryIsALoneRoot()
@@ -88,49 +85,6 @@ void tst_DrillTree::removeNeverTakesTheRoot()
     s.tree.remove(s.tree.root());
     QCOMPARE(s.tree.nodeCount(), 6);
     QCOMPARE(printTree(s.tree).size(), 6);
-}
-
-void tst_DrillTree::canMove_data()
-{
-    QTest::addColumn<QString>("node");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("allowed");
-
-    QTest::newRow("drill to another category") << "d1"
-                                               << "C" << true;
-    QTest::newRow("category to the root") << "B"
-                                          << "root" << true;
-    QTest::newRow("category into a sibling") << "A"
-                                             << "C" << true;
-    QTest::newRow("onto a drill") << "d1"
-                                  << "d2" << false;
-    QTest::newRow("into itself") << "A"
-                                 << "A" << false;
-    QTest::newRow("into its own subtree") << "A"
-                                          << "B" << false;
-    QTest::newRow("the root") << "root"
-                              << "C" << false;
-    QTest::newRow("to where it already is") << "d2"
-                                            << "A" << true;
-}
-
-void tst_DrillTree::canMove()
-{
-    QFETCH(QString, node);
-    QFETCH(QString, target);
-    QFETCH(bool, allowed);
-
-    SampleTree s;
-    const auto byName = [&s](const QString& name) -> DrillNode* {
-        if (name == "root")
-            return &s.tree.root();
-        return name == "A"    ? s.a
-               : name == "B"  ? s.b
-               : name == "C"  ? s.c
-               : name == "d1" ? s.d1
-                              : s.d2;
-    };
-    QCOMPARE(s.tree.canMove(*byName(node), *byName(target)), allowed);
 }
 
 void tst_DrillTree::checkDrop_data()
@@ -227,21 +181,6 @@ void tst_DrillTree::sortChildren()
     // Equal labels keep their order.
     QCOMPARE(printTree(tree), (QStringList{"C Root", "  D Agility 1 ", "  D Box 1 ", "  C box",
                                            "  D dribble 1 ", "  D pass 1 "}));
-}
-
-void tst_DrillTree::shapeQueries()
-{
-    SampleTree s;
-    QCOMPARE(s.tree.root().level(), 0);
-    QCOMPARE(s.d1->level(), 3);
-    QCOMPARE(s.a->subtreeHeight(), 2);
-    QCOMPARE(s.d1->subtreeHeight(), 0);
-    QCOMPARE(s.a->subtreeSize(), 4);
-    QCOMPARE(s.tree.root().subtreeSize(), s.tree.nodeCount());
-    QVERIFY(s.d1->isDescendantOf(s.tree.root()));
-    QVERIFY(!s.a->isDescendantOf(*s.a));
-    QCOMPARE(s.c->indexInParent(), 1);
-    QCOMPARE(s.tree.root().indexInParent(), -1);
 }
 
 QTEST_GUILESS_MAIN(tst_DrillTree)
