@@ -1,0 +1,346 @@
+#include "drills/TDrillCat.h"
+
+#include "drills/DrillEditRules.h"
+#include "drills/DrillLibraryFile.h"
+#include "drills/DrillListPrintout.h"
+#include "drills/DrillTreeWidget.h"
+#include "drills/TDrillEntry.h"
+#include "plans/TPlanDetailDlg.h"
+#include "report/PrintJob.h"
+#include "store/ProfileStore.h"
+#include "ui/DialogServices.h"
+#include "ui/Platform.h"
+
+#include <QCollator>
+#include <QCoreApplication>
+#include <QDragMoveEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+QPointer<TDrillCat> drillList;
+
+constexpr int HelpTopic = 112;
+// Rows the tree shows at once, as the scroll while dragging counts them.
+constexpr int VisibleRows = 15;
+
+QString qt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// Labels in the order of the system's language, capitals apart.
+DrillTree::LessThan labelOrder()
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    return [collator](const DrillNode& a, const DrillNode& b) {
+        return collator.compare(qt(a.label()), qt(b.label())) < 0;
+    };
+}
+
+QString saveFailedMessage()
+{
+    return QStringLiteral("Cannot write the file ") +
+           qt(ProfileFilePath(DrillLibraryFileName, true)) +
+           QStringLiteral(".  The drill library was not saved.");
+}
+
+} // namespace
+
+TDrillCat::TDrillCat(QWidget* parent) : QDialog(parent)
+{
+    drillList = this;
+    setObjectName(QStringLiteral("TDrillCat"));
+    setWindowTitle(QStringLiteral("Drills"));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFixedSize(395, 292);
+    move(92, 48);
+    setAcceptDrops(true);
+    createControls();
+    // Ending the program closes the window too, so the library is saved.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        if (isVisible())
+            close();
+    });
+}
+
+TDrillCat::~TDrillCat() = default;
+
+TDrillCat* TDrillCat::instance()
+{
+    return drillList;
+}
+
+void TDrillCat::createControls()
+{
+    auto* title = new QLabel(QStringLiteral("Drill List"), this);
+    title->setObjectName(QStringLiteral("DrillListLbl"));
+    title->move(8, 8);
+    title->adjustSize();
+
+    m_drillTreeView = new DrillTreeWidget(this);
+    m_drillTreeView->setGeometry(8, 24, 281, 249);
+
+    const struct
+    {
+        const char* name;
+        const char* text;
+        int top;
+        void (TDrillCat::*handler)();
+    } buttons[] = {
+        {"CloseBtn", "&Close", 24, &TDrillCat::CloseBtnClick},
+        {"AddBtn", "&Add", 58, &TDrillCat::CmAdd},
+        {"EditBtn", "&Edit", 91, &TDrillCat::CmEdit},
+        {"DeleteBtn", "De&lete", 125, &TDrillCat::CmDelete},
+        {"PrintBtn", "&Print", 158, &TDrillCat::CmPrint},
+        {"HelpBtn", "&Help", 192, &TDrillCat::CmHelp},
+    };
+    for (const auto& button : buttons) {
+        auto* control = new QPushButton(QString::fromLatin1(button.text), this);
+        control->setObjectName(QString::fromLatin1(button.name));
+        control->setGeometry(304, button.top, 75, 25);
+        control->setAutoDefault(false);
+        connect(control, &QPushButton::clicked, this, button.handler);
+    }
+
+    connect(m_drillTreeView, &DrillTreeWidget::commandKey, this, &TDrillCat::DrillTreeViewKeyDown);
+    connect(m_drillTreeView, &DrillTreeWidget::labelEdited, this, &TDrillCat::DrillTreeViewEdited);
+    connect(m_drillTreeView, &DrillTreeWidget::nodeDropped, this,
+            &TDrillCat::DrillTreeViewDragDrop);
+}
+
+void TDrillCat::showModeless()
+{
+    if (!isVisible())
+        setWindowModality(Qt::NonModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+int TDrillCat::showModal()
+{
+    if (isVisible()) {
+        ShowError(QStringLiteral("Cannot make a visible window modal"));
+        return QDialog::Rejected;
+    }
+    return Platform::instance().runModal(*this);
+}
+
+void TDrillCat::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TDrillCat::FormShow()
+{
+    const std::string error = LoadDrillLibrary(m_tree);
+    m_loaded = true;
+    m_drillTreeView->showTree(m_tree);
+    m_drillTreeView->expandAll();
+    m_drillTreeView->setCurrentItem(m_drillTreeView->topLevelItem(0));
+    if (!error.empty())
+        ShowError(qt(error));
+}
+
+void TDrillCat::CmAdd()
+{
+    QTreeWidgetItem* item = m_drillTreeView->currentItem();
+    DrillNode* selected = DrillTreeWidget::nodeOf(item);
+    TDrillEntry* entry = TDrillEntry::instance();
+    if (!selected || !entry)
+        return;
+    const std::string refusal = AddRefusal(m_tree, *selected);
+    if (!refusal.empty()) {
+        ShowError(qt(refusal));
+        return;
+    }
+    if (entry->run() != QDialog::Accepted)
+        return;
+    DrillNode* added = entry->isDrill()
+                           ? m_tree.appendDrill(*selected, entry->drillRecord())
+                           : m_tree.appendCategory(*selected, entry->name().toStdString());
+    if (!added)
+        return;
+    m_drillTreeView->addNode(item, added);
+    item->setExpanded(true);
+}
+
+void TDrillCat::CmEdit()
+{
+    QTreeWidgetItem* item = m_drillTreeView->currentItem();
+    DrillNode* selected = DrillTreeWidget::nodeOf(item);
+    TDrillEntry* entry = TDrillEntry::instance();
+    if (!selected || !entry)
+        return;
+    entry->clearDrillProposal();
+    if (entry->run(selected) != QDialog::Accepted)
+        return;
+    if (DrillRecord* record = selected->record()) {
+        const DrillRecord typed = entry->drillRecord();
+        record->minutes = typed.minutes;
+        record->emphasis = typed.emphasis;
+    }
+    item->setText(0, entry->name());
+    sortAfterRelabel(item, entry->name().toStdString());
+}
+
+void TDrillCat::CmDelete()
+{
+    QTreeWidgetItem* item = m_drillTreeView->currentItem();
+    DrillNode* selected = DrillTreeWidget::nodeOf(item);
+    if (!selected)
+        return;
+    const std::string refusal = DeleteRefusal(*selected);
+    if (!refusal.empty()) {
+        ShowError(qt(refusal));
+        return;
+    }
+    if (!AskConfirm(qt(DeleteQuestion(*selected))))
+        return;
+    delete item;
+    m_tree.remove(*selected);
+}
+
+void TDrillCat::CmPrint()
+{
+    PrintJob::runWithDialog(
+        this, DrillListPrintoutInfo, [this](ReportPage& page) { PrintDrillListRows(page, m_tree); },
+        [this] { saveLibrary(); });
+}
+
+void TDrillCat::CmHelp()
+{
+    ShowHelpTopic(HelpTopic);
+}
+
+void TDrillCat::CloseBtnClick()
+{
+    if (TDrillEntry* entry = TDrillEntry::instance())
+        entry->clearDrillProposal();
+    done(QDialog::Accepted);
+}
+
+void TDrillCat::done(int result)
+{
+    if (m_loaded) {
+        if (!saveLibrary())
+            return;
+        releaseTree();
+    }
+    QDialog::done(result);
+    for (TPlanDetailDlg* plan : TPlanDetailDlg::openWindows())
+        plan->ReloadActivityList();
+}
+
+bool TDrillCat::saveLibrary()
+{
+    if (SaveDrillLibrary(m_tree))
+        return true;
+    ShowError(saveFailedMessage());
+    return false;
+}
+
+void TDrillCat::releaseTree()
+{
+    m_drillTreeView->clearTree();
+    m_tree = DrillTree();
+    m_loaded = false;
+}
+
+void TDrillCat::DrillTreeViewEdited(QTreeWidgetItem* item)
+{
+    sortAfterRelabel(item, item->text(0).toStdString());
+}
+
+void TDrillCat::sortAfterRelabel(QTreeWidgetItem* item, const std::string& label)
+{
+    DrillNode* node = DrillTreeWidget::nodeOf(item);
+    Relabel(m_tree, *node, label, labelOrder());
+    m_drillTreeView->followOrder(item->parent());
+}
+
+bool TDrillCat::DrillTreeViewKeyDown(int key)
+{
+    if (key == Qt::Key_Insert)
+        CmAdd();
+    else if (key == Qt::Key_Delete)
+        CmDelete();
+    else
+        return false;
+    return true;
+}
+
+// Escape closes nothing here; Insert and Delete act on the tree when no
+// control has the focus.
+void TDrillCat::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        return;
+    if (!focusWidget() && event->modifiers() == Qt::NoModifier &&
+        DrillTreeViewKeyDown(event->key()))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void TDrillCat::DrillTreeViewDragDrop(DrillNode* dragged, QTreeWidgetItem* target)
+{
+    DrillNode* targetNode = DrillTreeWidget::nodeOf(target);
+    const DrillTree::Drop drop = DrillTree::checkDrop(dragged, targetNode);
+    if (drop != DrillTree::Drop::Allowed) {
+        const std::string message = DropMessage(drop);
+        if (!message.empty())
+            ShowError(qt(message));
+        return;
+    }
+    QTreeWidgetItem* item = m_drillTreeView->itemOf(dragged);
+    if (!item || !m_tree.move(*dragged, *targetNode, targetNode->childCount()))
+        return;
+    m_drillTreeView->moveItem(item, target);
+}
+
+// The window's own surface takes our drags only to scroll the tree.
+void TDrillCat::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasFormat(DrillTreeWidget::MimeType))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TDrillCat::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->ignore();
+    if (!childAt(event->position().toPoint()))
+        FormDragOver(event->position().toPoint());
+}
+
+void TDrillCat::dropEvent(QDropEvent* event)
+{
+    event->ignore();
+}
+
+// One row a pointer event while the pointer is above or below the tree.
+void TDrillCat::FormDragOver(QPoint position)
+{
+    const QRect tree = m_drillTreeView->geometry();
+    if (position.x() <= tree.left() || position.x() >= tree.left() + tree.width())
+        return;
+    if (position.y() < tree.top()) {
+        if (m_topRow > 0)
+            --m_topRow;
+        m_drillTreeView->scrollToItem(m_drillTreeView->itemAtTreeIndex(m_topRow),
+                                      QAbstractItemView::PositionAtTop);
+    } else if (m_topRow < m_tree.nodeCount() - VisibleRows) {
+        ++m_topRow;
+        m_drillTreeView->scrollToItem(m_drillTreeView->itemAtTreeIndex(m_topRow),
+                                      QAbstractItemView::PositionAtTop);
+    }
+}
