@@ -50,14 +50,9 @@ bool AtomicFile::replace(const std::string& path, std::string_view bytes)
     const int fd = createTemporary(target, temporaryPath);
     if (fd < 0)
         return false;
-    bool ok = true;
-    if (exists) {
-        ok = fchmod(fd, info.st_mode & 07777) == 0;
-        // Only root may give the file back to its owner; for anyone else it is theirs.
-        if (geteuid() == 0)
-            ok = ok && fchown(fd, info.st_uid, info.st_gid) == 0;
-    }
-    ok = ok && writeAll(fd, bytes) && fsync(fd) == 0;
+    if (exists)
+        keepOwnerAndMode(fd, info);
+    bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temporaryPath.c_str(), target.c_str()) == 0;
     if (!ok) {
@@ -66,6 +61,17 @@ bool AtomicFile::replace(const std::string& path, std::string_view bytes)
     }
     syncFolder(target);
     return true;
+}
+
+// Best effort: a file system without owners or modes (a memory stick) must
+// still take the new contents.
+void AtomicFile::keepOwnerAndMode(int fd, const struct stat& info)
+{
+    // Only root may give the file back to its owner; for anyone else it is theirs.
+    if (geteuid() == 0) {
+        [[maybe_unused]] const int owned = fchown(fd, info.st_uid, info.st_gid);
+    }
+    [[maybe_unused]] const int moded = fchmod(fd, info.st_mode & 07777);
 }
 
 bool AtomicFile::writeAll(int fd, std::string_view bytes)

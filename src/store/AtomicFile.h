@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+struct stat;
+
 // Replaces a file so that it is either wholly old or wholly new: the bytes go
 // to a temporary file beside it, reach the disk, and are renamed over it.
 class AtomicFile
@@ -14,6 +16,7 @@ public:
     static bool replace(const std::string& path, std::string_view bytes);
 
 private:
+    static void keepOwnerAndMode(int fd, const struct stat& info);
     static bool writeAll(int fd, std::string_view bytes);
     static int createTemporary(const std::string& target, std::string& temporaryPath);
     static void syncFolder(const std::string& target);
