@@ -1,8 +1,25 @@
 #pragma once
 
+#include "drills/ActivityChoices.h"
+#include "plans/LocaleFormats.h"
+#include "plans/PracticePlan.h"
+
+#include <QList>
 #include <QWidget>
 
+class AnnouncementsBox;
+class EntryRow;
+class FocusTracker;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ScheduleList;
+
 // The practice plan editor: one child window of the main frame per open plan.
+// The plan's date, time, announcements and emphases are what its fields show;
+// its 100 entries are edited through an entry row that floats over the
+// schedule row being edited.
 class TPlanDetailDlg : public QWidget
 {
     Q_OBJECT
@@ -21,4 +38,106 @@ public:
     bool Save();
     bool SaveAs();
     void Print();
+
+    // Refills the activity choices from drills.db.
+    void ReloadActivityList();
+    // Every plan window open right now, oldest first.
+    static QList<TPlanDetailDlg*> openWindows();
+
+    bool isChanged() const { return m_plan.changed; }
+    const PlanEntry& entry(int row) const { return m_plan.entries.at(row); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createBanner();
+    QLineEdit* addField(const char* name, const QRect& geometry);
+    QLabel* addLabel(const char* name, const QString& text, QPoint position,
+                     QWidget* buddy = nullptr);
+    void connectHandlers();
+    void focusEntered(QWidget* widget);
+    void focusLeft(QWidget* widget);
+
+    void ShowDlg();
+    void ApplyEmphasisPrefs();
+    void CmClose(QCloseEvent* event);
+
+    // The upper fields.
+    void FocusToNonListControl();
+    void OnExitDateField();
+    void OnExitTimeField();
+
+    // The schedule and its entry row.
+    void CmClick();
+    void CmActivityListEnter();
+    void CmDrawItem(int firstVisibleRow);
+    void OpenEntryRow();
+    void CommitEntryRow();
+    void CmInsert();
+    void CmDelete();
+    void OnMinutesExit();
+    void OnEmphasisExit();
+    void OnEmphasisKeyUp(QKeyEvent* event);
+    void OnDummyEditEnter();
+    void moveToNextRow(bool commit);
+
+    // Choosing the activity.
+    void OnActivityChange(const QString& text);
+    void ActivityClick(int choice);
+    void OnActivityExit();
+    void OnActivityKeyDown(QKeyEvent* event);
+    void blankEntryFields();
+    bool fillFromDrill(int drill);
+    void CheckActivity();
+    void proposeDrill(const QString& name, const QString& minutes, const QString& emphasis);
+
+    // Document helpers.
+    bool writePlan(PracticePlan& plan);
+    void takeFieldsIntoPlan(PracticePlan& plan) const;
+    void showPlanInFields();
+    std::string todayText() const;
+    void ComputeTimeSpans();
+    void repaintList();
+    void placeEntryRow(int row);
+    void hideEntryRow();
+    void blankEntryRow();
+    PlanEntry* currentEntry();
+    int readMinutes() const;
+
+    PracticePlan m_plan;
+    ActivityChoices m_choices;
+    LocaleFormats m_formats;
+
+    QLineEdit* m_date = nullptr;
+    QLineEdit* m_time = nullptr;
+    AnnouncementsBox* m_announcements = nullptr;
+    QLabel* m_defEmphLbl = nullptr;
+    QLineEdit* m_defEmphasis = nullptr;
+    QLabel* m_offEmphLbl = nullptr;
+    QLineEdit* m_offEmphasis = nullptr;
+    QList<QLabel*> m_columnHeads;
+    ScheduleList* m_list = nullptr;
+    QPushButton* m_insertBtn = nullptr;
+    QPushButton* m_deleteBtn = nullptr;
+    QLabel* m_teamName = nullptr;
+    EntryRow* m_entryRow = nullptr;
+    FocusTracker* m_focus = nullptr;
+
+    int m_editingRow = -1;
+    int m_selectedRow = -1;
+    int m_lastTopRow = 0;
+    bool m_entryRowOpen = false; // shown unless its row is scrolled out of view
+    bool m_showDefEmphasis = true;
+    bool m_showOffEmphasis = true;
+    bool m_backspacePending = false;
+    bool m_shown = false;
+    bool m_closed = false;
+    // The activity text last checked against the drill list in this row, so
+    // that leaving the field right after Enter or Tab does not ask again.
+    QString m_checkedActivity;
+
+    static QList<TPlanDetailDlg*> s_openWindows;
 };

@@ -1,0 +1,616 @@
+#include "PlanWindowDriver.h"
+#include "ScriptedPlatform.h"
+#include "TempDataDir.h"
+
+#include "store/ProfileStore.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+// The plan editor window: the schedule, its entry row and the fields above it.
+class tst_TPlanDetailDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void spansFollowTypedMinutes_data();
+    void spansFollowTypedMinutes();
+    void zeroMinutesClearSpanAndPullLaterRowsBack();
+    void invalidFieldKeepsTextAndFocus_data();
+    void invalidFieldKeepsTextAndFocus();
+
+    void tabAndEnterMoveDown_data();
+    void tabAndEnterMoveDown();
+    void entryRowFollowsScrolling();
+    void upperFieldEndsEditing();
+
+    void insertAndDelete_data();
+    void insertAndDelete();
+
+    void typeAheadCompletes_data();
+    void typeAheadCompletes();
+    void pickingAChoice_data();
+    void pickingAChoice();
+    void typedActivityIsChecked_data();
+    void typedActivityIsChecked();
+    void reloadKeepsTypedActivity();
+
+    void emphasisPrefsMoveControls_data();
+    void emphasisPrefsMoveControls();
+    void teamBannerAtTenPoints();
+
+private:
+    std::unique_ptr<TempDataDir> m_data;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+};
+
+namespace {
+
+QString span(const PlanWindowDriver& plan, int row)
+{
+    return QString::fromStdString(plan.window()->entry(row).timeSpan);
+}
+
+QString activityOf(const PlanWindowDriver& plan, int row)
+{
+    return QString::fromStdString(plan.window()->entry(row).activity);
+}
+
+QString emphasisOf(const PlanWindowDriver& plan, int row)
+{
+    return QString::fromStdString(plan.window()->entry(row).emphasis);
+}
+
+// Fills rows 0 to count - 1 with <row + 1> minutes and the emphasis "E<row>" by typing.
+void typeRows(PlanWindowDriver& plan, int count)
+{
+    plan.clickRow(0);
+    for (int row = 0; row < count; ++row)
+        plan.typeRow(QString::number(row + 1), QString(), QStringLiteral("E%1").arg(row));
+}
+
+// The entry row's top as it must be over `row` with the list scrolled as it is.
+int expectedEntryTop(const PlanWindowDriver& plan, int row)
+{
+    const int first = plan.list()->verticalScrollBar()->value();
+    return plan.list()->y() + 1 + (row - first) * 18;
+}
+
+} // namespace
+
+void tst_TPlanDetailDlg::init()
+{
+    m_data = std::make_unique<TempDataDir>();
+    m_platform = std::make_unique<ScriptedPlatform>();
+    WriteTestDrillLibrary();
+}
+
+void tst_TPlanDetailDlg::cleanup()
+{
+    QCOMPARE(m_platform->unanswered(), QStringList());
+    m_platform.reset();
+    m_data.reset();
+}
+
+void tst_TPlanDetailDlg::spansFollowTypedMinutes_data()
+{
+    QTest::addColumn<QString>("practiceTime");
+    QTest::addColumn<QStringList>("minutes");
+    QTest::addColumn<QStringList>("spans");
+
+    QTest::newRow("a row of 0 minutes takes no time")
+        << "3:30" << QStringList{"15", "0", "20"} << QStringList{"3:30 - 3:45", "", "3:45 - 4:05"};
+    QTest::newRow("past twelve starts again at one")
+        << "12:50" << QStringList{"20"} << QStringList{"12:50 - 1:10"};
+    QTest::newRow("afternoon time on a 12-hour clock")
+        << "15:00" << QStringList{"30", "45"} << QStringList{"3:00 - 3:30", "3:30 - 4:15"};
+    QTest::newRow("empty rows between take no time")
+        << "9:00" << QStringList{"10", "", "", "5"}
+        << QStringList{"9:00 - 9:10", "", "", "9:10 - 9:15"};
+    QTest::newRow("not a number counts as 0")
+        << "9:00" << QStringList{"abc", "-5", "10"} << QStringList{"", "", "9:00 - 9:10"};
+}
+
+void tst_TPlanDetailDlg::spansFollowTypedMinutes()
+{
+    QFETCH(QString, practiceTime);
+    QFETCH(QStringList, minutes);
+    QFETCH(QStringList, spans);
+
+    PlanWindowDriver plan;
+    plan.retype(plan.edit("PracticeTime"), practiceTime);
+    plan.clickRow(0);
+    for (const QString& value : minutes)
+        plan.typeRow(value, QString(), QString());
+
+    for (int row = 0; row < spans.size(); ++row)
+        QCOMPARE(span(plan, row), spans[row]);
+    // The entry row shows the span of the row it is over as soon as Minutes is left.
+    plan.clickRow(0);
+    QCOMPARE(plan.edit("Time")->text(), spans[0]);
+}
+
+void tst_TPlanDetailDlg::zeroMinutesClearSpanAndPullLaterRowsBack()
+{
+    PlanWindowDriver plan;
+    plan.retype(plan.edit("PracticeTime"), QStringLiteral("3:30"));
+    plan.clickRow(0);
+    plan.typeRow("10", QString(), QString());
+    plan.typeRow("20", QString(), QString());
+    QCOMPARE(span(plan, 1), QStringLiteral("3:40 - 4:00"));
+
+    plan.clickRow(0);
+    plan.retype(plan.edit("Minutes"), QStringLiteral("0"));
+    plan.tab();
+
+    QCOMPARE(span(plan, 0), QString());
+    QCOMPARE(plan.edit("Time")->text(), QString());
+    QCOMPARE(span(plan, 1), QStringLiteral("3:30 - 3:50"));
+    QCOMPARE(plan.window()->entry(0).minutes, 0);
+}
+
+void tst_TPlanDetailDlg::invalidFieldKeepsTextAndFocus_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    const QString date = QStringLiteral("Invalid date.  You must enter a valid date.");
+    const QString time = QStringLiteral("Invalid time.  You must enter a valid time.");
+    QTest::newRow("day beyond the month") << "PracticeDate"
+                                          << "2/30/98" << date;
+    QTest::newRow("empty date") << "PracticeDate"
+                                << "" << date;
+    QTest::newRow("valid two-number date") << "PracticeDate"
+                                           << "3/7"
+                                           << "";
+    QTest::newRow("hour 24") << "PracticeTime"
+                             << "24:00" << time;
+    QTest::newRow("13 with PM") << "PracticeTime"
+                                << "13:30 PM" << time;
+    QTest::newRow("1:30pm") << "PracticeTime"
+                            << "1:30pm"
+                            << "";
+}
+
+void tst_TPlanDetailDlg::invalidFieldKeepsTextAndFocus()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    PlanWindowDriver plan;
+    plan.clickRow(0);
+    plan.typeRow("15", QString(), QString());
+    QLineEdit* edit = plan.edit(field.toLatin1());
+    plan.retype(edit, text);
+    plan.click(plan.edit("DefEmphasis"));
+
+    QCOMPARE(m_platform->messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(QApplication::focusWidget(), message.isEmpty() ? plan.edit("DefEmphasis") : edit);
+    // A rejected time leaves the spans as they were.
+    if (field == QLatin1String("PracticeTime") && !message.isEmpty())
+        QCOMPARE(span(plan, 0), QStringLiteral("12:00 - 12:15"));
+    if (!message.isEmpty())
+        QCOMPARE(m_platform->beeps, 1);
+}
+
+void tst_TPlanDetailDlg::tabAndEnterMoveDown_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<bool>("limit");
+
+    QTest::newRow("tab on row 12") << 12 << false << false;
+    QTest::newRow("enter on row 12") << 12 << true << false;
+    QTest::newRow("tab on row 98") << 98 << false << false;
+    QTest::newRow("tab on row 99") << 99 << false << true;
+    QTest::newRow("enter on row 99") << 99 << true << true;
+}
+
+void tst_TPlanDetailDlg::tabAndEnterMoveDown()
+{
+    QFETCH(int, row);
+    QFETCH(bool, enter);
+    QFETCH(bool, limit);
+
+    PlanWindowDriver plan;
+    plan.clickRow(row);
+    QTest::keyClicks(plan.edit("Minutes"), "5");
+    plan.tab();
+    plan.tab();
+    QTest::keyClicks(plan.edit("Emphasis"), "Box out");
+    if (enter)
+        plan.pressEnter();
+    else
+        plan.tab();
+
+    const int expectedRow = limit ? row : row + 1;
+    QCOMPARE(plan.list()->currentRow(), expectedRow);
+    QCOMPARE(plan.window()->entry(row).emphasis, std::string("Box out"));
+    QCOMPARE(plan.window()->entry(row).minutes, 5);
+    QVERIFY(plan.entryPanel()->isVisible());
+    QCOMPARE(plan.entryPanel()->y(), expectedEntryTop(plan, expectedRow));
+    if (limit) {
+        QCOMPARE(m_platform->messages(),
+                 QStringList{"You have reached the limit of 100 entries for this practice plan."});
+        QCOMPARE(QApplication::focusWidget(), plan.edit("Emphasis"));
+    } else {
+        QCOMPARE(m_platform->messages(), QStringList());
+        QCOMPARE(QApplication::focusWidget(), plan.edit("Minutes"));
+        QCOMPARE(plan.edit("Emphasis")->text(), QString());
+    }
+}
+
+void tst_TPlanDetailDlg::entryRowFollowsScrolling()
+{
+    PlanWindowDriver plan;
+    plan.clickRow(2);
+    QScrollBar* scroll = plan.list()->verticalScrollBar();
+    QCOMPARE(plan.entryPanel()->geometry(),
+             QRect(plan.list()->x() + 1, plan.list()->y() + 1 + 2 * 18, 609, 21));
+
+    scroll->setValue(1);
+    QVERIFY(plan.entryPanel()->isVisible());
+    QCOMPARE(plan.entryPanel()->y(), plan.list()->y() + 1 + 18);
+
+    scroll->setValue(3);
+    QVERIFY(!plan.entryPanel()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), plan.list());
+
+    scroll->setValue(0);
+    QVERIFY(plan.entryPanel()->isVisible());
+    QCOMPARE(plan.entryPanel()->y(), expectedEntryTop(plan, 2));
+
+    // Row 12 is the last of the 13 visible rows.
+    plan.clickRow(12);
+    scroll->setValue(0);
+    QVERIFY(plan.entryPanel()->isVisible());
+    QCOMPARE(plan.entryPanel()->y(), plan.list()->y() + 1 + 12 * 18);
+    scroll->setValue(13);
+    QVERIFY(!plan.entryPanel()->isVisible());
+}
+
+void tst_TPlanDetailDlg::upperFieldEndsEditing()
+{
+    PlanWindowDriver plan;
+    plan.clickRow(4);
+    QTest::keyClicks(plan.edit("Minutes"), "7");
+    plan.click(plan.edit("OffEmphasis"));
+
+    QCOMPARE(plan.window()->entry(4).minutes, 7);
+    QVERIFY(!plan.entryPanel()->isVisible());
+    QCOMPARE(plan.list()->currentRow(), -1);
+    // With no selected row Insert and Delete only beep.
+    plan.click(plan.control<QPushButton>("InsertBtn"));
+    QTest::mouseClick(plan.control<QPushButton>("DeleteBtn"), Qt::LeftButton);
+    QCOMPARE(m_platform->beeps, 2);
+    QCOMPARE(plan.window()->entry(4).minutes, 7);
+
+    // Tab into the list opens its first row.
+    plan.click(plan.edit("OffEmphasis"));
+    plan.tab();
+    QCOMPARE(plan.list()->currentRow(), 0);
+    QCOMPARE(QApplication::focusWidget(), plan.edit("Minutes"));
+}
+
+void tst_TPlanDetailDlg::insertAndDelete_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("lastRowFilled");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("emphases"); // rows 0 to 4 afterwards
+    QTest::addColumn<QString>("entryMinutes");
+
+    QTest::newRow("insert, last row empty: no question")
+        << "InsertBtn" << false << "" << QStringList{"E0", "", "E1", "E2", ""} << "";
+    QTest::newRow("insert, last row filled, yes")
+        << "InsertBtn" << true << "yes" << QStringList{"E0", "", "E1", "E2", ""} << "";
+    QTest::newRow("insert, last row filled, no")
+        << "InsertBtn" << true << "no" << QStringList{"E0", "E1", "E2", "", ""} << "2";
+    QTest::newRow("delete moves the rows below up")
+        << "DeleteBtn" << false << "" << QStringList{"E0", "E2", "", "", ""} << "3";
+}
+
+void tst_TPlanDetailDlg::insertAndDelete()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, lastRowFilled);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, emphases);
+    QFETCH(QString, entryMinutes);
+
+    PlanWindowDriver plan;
+    if (lastRowFilled) {
+        plan.clickRow(99);
+        plan.typeRow("9", QString(), "Last");
+        QCOMPARE(m_platform->messages().size(), 1); // the limit message of Tab on row 99
+        m_platform->shown.clear();
+    }
+    typeRows(plan, 3);
+    plan.clickRow(1);
+    if (answer == QLatin1String("yes"))
+        m_platform->answerYes();
+    else if (answer == QLatin1String("no"))
+        m_platform->answerNo();
+    plan.click(plan.control<QPushButton>(command.toLatin1()));
+
+    QStringList actual;
+    for (int row = 0; row < 5; ++row)
+        actual << emphasisOf(plan, row);
+    QCOMPARE(actual, emphases);
+    QCOMPARE(m_platform->messages(),
+             answer.isEmpty() ? QStringList()
+                              : QStringList{"Inserting a new entry will cause you to lose your "
+                                            "last entry.  Continue?"});
+    QCOMPARE(plan.edit("Minutes")->text(), entryMinutes);
+    if (answer != QLatin1String("no"))
+        QCOMPARE(QApplication::focusWidget(), plan.edit("Minutes"));
+    if (command == QLatin1String("DeleteBtn"))
+        QCOMPARE(span(plan, 1), QStringLiteral("12:01 - 12:04"));
+    if (answer == QLatin1String("yes"))
+        QCOMPARE(emphasisOf(plan, 99), QString());
+    if (answer == QLatin1String("no"))
+        QCOMPARE(emphasisOf(plan, 99), QStringLiteral("Last"));
+}
+
+void tst_TPlanDetailDlg::typeAheadCompletes_data()
+{
+    QTest::addColumn<QStringList>("keys"); // texts to type, "<bs>" for Backspace
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("selected");
+
+    QTest::newRow("pas completes a top-level drill") << QStringList{"pas"} << "Passing Lines"
+                                                     << "sing Lines";
+    QTest::newRow("typing on overwrites the suggestion") << QStringList{"pass"} << "Passing Lines"
+                                                         << "ing Lines";
+    QTest::newRow("backspace over the suggestion takes a typed letter too")
+        << QStringList{"pas", "<bs>"} << "Passing Lines"
+        << "ssing Lines";
+    QTest::newRow("indented drill is not completed") << QStringList{"shell"} << "shell"
+                                                     << "";
+    QTest::newRow("category completes") << QStringList{"d"} << "Defense"
+                                        << "efense";
+    QTest::newRow("no match stays as typed") << QStringList{"Water"} << "Water"
+                                             << "";
+}
+
+void tst_TPlanDetailDlg::typeAheadCompletes()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, text);
+    QFETCH(QString, selected);
+
+    PlanWindowDriver plan;
+    plan.clickRow(0);
+    plan.tab();
+    for (const QString& key : keys) {
+        if (key == QLatin1String("<bs>"))
+            QTest::keyClick(plan.activity(), Qt::Key_Backspace);
+        else
+            QTest::keyClicks(plan.activity(), key);
+    }
+    QCOMPARE(plan.activity()->currentText(), text);
+    QCOMPARE(plan.activity()->lineEdit()->selectedText(), selected);
+    QVERIFY(plan.window()->isChanged());
+}
+
+void tst_TPlanDetailDlg::pickingAChoice_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("minutesField");
+    QTest::addColumn<QString>("emphasisField");
+    QTest::addColumn<QString>("activityField");
+    QTest::addColumn<int>("rowMinutes");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("drill fills minutes and emphasis") << "    Shell Drill"
+                                                      << "10"
+                                                      << "Help side"
+                                                      << "    Shell Drill" << 10 << "";
+    QTest::newRow("drill with 0 minutes keeps the minutes, empties the emphasis")
+        << "    Pass Deny"
+        << "25"
+        << ""
+        << "    Pass Deny" << 25 << "";
+    QTest::newRow("category blanks the row's fields") << "Defense"
+                                                      << ""
+                                                      << ""
+                                                      << "" << 0 << "";
+    QTest::newRow("drill whose minutes are not a number changes nothing")
+        << "Passing Lines"
+        << "25"
+        << "Old"
+        << "Passing Lines" << 25 << "'ten' is not a valid integer value";
+}
+
+void tst_TPlanDetailDlg::pickingAChoice()
+{
+    QFETCH(QString, choice);
+    QFETCH(QString, minutesField);
+    QFETCH(QString, emphasisField);
+    QFETCH(QString, activityField);
+    QFETCH(int, rowMinutes);
+    QFETCH(QString, message);
+
+    WriteProfileText("drills.db", "Mins", "Mins", "ten", 2, true);
+    PlanWindowDriver plan;
+    plan.clickRow(3);
+    QTest::keyClicks(plan.edit("Minutes"), "25");
+    plan.tab();
+    plan.edit("Emphasis")->setText(QStringLiteral("Old"));
+    const int index = plan.activity()->findText(choice);
+    QVERIFY(index >= 0);
+    plan.activity()->setCurrentIndex(index);
+    emit plan.activity()->activated(index);
+
+    QCOMPARE(plan.edit("Minutes")->text(), minutesField);
+    QCOMPARE(plan.edit("Emphasis")->text(), emphasisField);
+    QCOMPARE(plan.activity()->currentText(), activityField);
+    QCOMPARE(plan.window()->entry(3).minutes, rowMinutes);
+    QCOMPARE(m_platform->messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (message.isEmpty())
+        QCOMPARE(QString::fromStdString(plan.window()->entry(3).emphasis), emphasisField);
+
+    // Leaving the row stores the activity without its indent.
+    plan.clickRow(4);
+    QCOMPARE(activityOf(plan, 3), activityField.trimmed());
+}
+
+void tst_TPlanDetailDlg::typedActivityIsChecked_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("emphasis");
+
+    QTest::newRow("drill typed in other letter case, Tab") << "PASSING LINES"
+                                                           << "tab"
+                                                           << ""
+                                                           << "15"
+                                                           << "Crisp passes";
+    QTest::newRow("drill typed, Enter") << "Passing Lines"
+                                        << "enter"
+                                        << ""
+                                        << "15"
+                                        << "Crisp passes";
+    QTest::newRow("unknown activity, No") << "Water break"
+                                          << "tab"
+                                          << "no"
+                                          << ""
+                                          << "";
+    QTest::newRow("unknown activity, Yes") << "Water break"
+                                           << "enter"
+                                           << "yes"
+                                           << ""
+                                           << "";
+    QTest::newRow("unknown activity, left by click") << "Water break"
+                                                     << "click"
+                                                     << "no"
+                                                     << ""
+                                                     << "";
+}
+
+void tst_TPlanDetailDlg::typedActivityIsChecked()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, key);
+    QFETCH(QString, answer);
+    QFETCH(QString, minutes);
+    QFETCH(QString, emphasis);
+
+    PlanWindowDriver plan;
+    plan.clickRow(0);
+    plan.tab();
+    // Typed with the suggestion out of the way, as the coach does by retyping.
+    plan.activity()->lineEdit()->setText(typed);
+    if (answer == QLatin1String("yes"))
+        m_platform->answerYes();
+    else if (answer == QLatin1String("no"))
+        m_platform->answerNo();
+    if (key == QLatin1String("tab"))
+        plan.tab();
+    else if (key == QLatin1String("enter"))
+        plan.pressEnter();
+    else
+        plan.click(plan.edit("Emphasis"));
+
+    const QStringList question{typed + " is not in drill list. \nWould you like to add it now?"};
+    QCOMPARE(m_platform->messages(), answer.isEmpty() ? QStringList() : question);
+    QCOMPARE(plan.activity()->currentText(), typed);
+    QCOMPARE(plan.edit("Minutes")->text(), minutes);
+    QCOMPARE(plan.edit("Emphasis")->text(), emphasis);
+
+    // Leaving afterwards asks nothing more and keeps the text as typed.
+    plan.clickRow(1);
+    QCOMPARE(m_platform->messages(), answer.isEmpty() ? QStringList() : question);
+    QCOMPARE(activityOf(plan, 0), typed);
+}
+
+void tst_TPlanDetailDlg::reloadKeepsTypedActivity()
+{
+    PlanWindowDriver plan;
+    QCOMPARE(TPlanDetailDlg::openWindows(), QList<TPlanDetailDlg*>{plan.window()});
+    plan.clickRow(0);
+    plan.tab();
+    plan.activity()->lineEdit()->setText(QStringLiteral("Zone Press"));
+
+    WriteProfileText("drills.db", "Pattern", "Pattern", "C1D2D2", 0, true);
+    WriteProfileText("drills.db", "Drl", "Drl", "Zone Press", 0, true);
+    WriteProfileText("drills.db", "Drl", "Drl", "Fast Break", 1, true);
+    for (TPlanDetailDlg* window : TPlanDetailDlg::openWindows())
+        window->ReloadActivityList();
+
+    QCOMPARE(plan.activity()->count(), 2);
+    QCOMPARE(plan.activity()->itemText(1), QStringLiteral("Fast Break"));
+    QCOMPARE(plan.activity()->currentText(), QStringLiteral("Zone Press"));
+    // Now a drill: leaving the field asks nothing.
+    plan.tab();
+    QCOMPARE(m_platform->messages(), QStringList());
+}
+
+void tst_TPlanDetailDlg::emphasisPrefsMoveControls_data()
+{
+    QTest::addColumn<QString>("showDef");
+    QTest::addColumn<QString>("showOff");
+    QTest::addColumn<int>("offTop");
+    QTest::addColumn<QRect>("list");
+    QTest::addColumn<int>("headsTop");
+    QTest::addColumn<int>("announcementsHeight");
+
+    QTest::newRow("both shown") << "TRUE"
+                                << "true" << 128 << QRect(16, 164, 625, 238) << 152 << 73;
+    QTest::newRow("defensive hidden") << "FALSE"
+                                      << "TRUE" << 110 << QRect(16, 146, 625, 256) << 134 << 73;
+    QTest::newRow("offensive hidden") << "TRUE"
+                                      << "no" << 128 << QRect(16, 146, 625, 256) << 134 << 73;
+    QTest::newRow("both hidden") << "1"
+                                 << "Yes" << 128 << QRect(16, 146, 625, 256) << 134 << 91;
+}
+
+void tst_TPlanDetailDlg::emphasisPrefsMoveControls()
+{
+    QFETCH(QString, showDef);
+    QFETCH(QString, showOff);
+    QFETCH(int, offTop);
+    QFETCH(QRect, list);
+    QFETCH(int, headsTop);
+    QFETCH(int, announcementsHeight);
+
+    WriteProfileText("prefs.db", "General", "ShowDefEmphasis", showDef.toStdString(), -1, true);
+    WriteProfileText("prefs.db", "General", "ShowOffEmphasis", showOff.toStdString(), -1, true);
+    PlanWindowDriver plan;
+
+    QCOMPARE(plan.edit("DefEmphasis")->isVisible(), showDef.toUpper() == QLatin1String("TRUE"));
+    QCOMPARE(plan.edit("OffEmphasis")->isVisible(), showOff.toUpper() == QLatin1String("TRUE"));
+    QCOMPARE(plan.edit("OffEmphasis")->y(), offTop);
+    QCOMPARE(plan.control<QLabel>("OffEmphLbl")->y(), offTop + 4);
+    QCOMPARE(plan.list()->geometry(), list);
+    for (const char* head : {"MinLbl", "TimLbl", "ActivityLbl", "EmphLbl"})
+        QCOMPARE(plan.control<QLabel>(head)->y(), headsTop);
+    QCOMPARE(plan.control("Announcements")->height(), announcementsHeight);
+
+    // The entry row still lies on its row.
+    plan.clickRow(0);
+    QCOMPARE(plan.entryPanel()->y(), list.y() + 1);
+}
+
+void tst_TPlanDetailDlg::teamBannerAtTenPoints()
+{
+    WriteProfileText("prefs.db", "General", "TeamName", "Wildcats", -1, true);
+    PlanWindowDriver plan;
+    auto* banner = plan.control<QLabel>("TeamName");
+    QCOMPARE(banner->text(), QStringLiteral("Wildcats"));
+    QCOMPARE(banner->font().pointSize(), 10);
+    QVERIFY(banner->font().bold());
+}
+
+QTEST_MAIN(tst_TPlanDetailDlg)
+#include "tst_TPlanDetailDlg.moc"
