@@ -36,7 +36,12 @@ void PlanWindowDriver::retype(QWidget* field, const QString& text)
         click(field);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClicks(field, lines[i]);
+    }
 }
 
 void PlanWindowDriver::tab()

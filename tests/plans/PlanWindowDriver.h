@@ -33,7 +33,7 @@ public:
     // A mouse click into a control, as the coach moves the focus there.
     void click(QWidget* widget);
     void clickRow(int row);
-    // Replaces a field's text by typing, leaving the focus in it.
+    // Replaces a field's text by typing, leaving the focus in it; "\n" is Return.
     void retype(QWidget* field, const QString& text);
     void tab();
     void pressEnter();
