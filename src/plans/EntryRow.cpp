@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace {
 
@@ -36,6 +37,7 @@ EntryRow::EntryRow(QWidget* parent) : QWidget(parent)
     m_activity->lineEdit()->setMaxLength(ActivityLimit);
     m_activity->setGeometry(ScheduleLayout::Activity.left, 0, ScheduleLayout::Activity.width,
                             Height);
+    m_activity->installEventFilter(this);
 
     m_emphasis = addEdit("Emphasis", ScheduleLayout::Emphasis.left, ScheduleLayout::Emphasis.width);
     m_emphasis->setMaxLength(EmphasisLimit);
@@ -83,4 +85,18 @@ void EntryRow::blank()
     m_activity->setCurrentIndex(-1);
     setActivityText(QString());
     m_emphasis->clear();
+}
+
+// The drop-down list would change its pick under a turning wheel.
+bool EntryRow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_activity || event->type() != QEvent::Wheel)
+        return false;
+    emit wheelTurned(static_cast<QWheelEvent*>(event));
+    return true;
+}
+
+void EntryRow::wheelEvent(QWheelEvent* event)
+{
+    emit wheelTurned(event);
 }

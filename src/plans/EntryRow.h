@@ -4,6 +4,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QWheelEvent;
 struct PlanEntry;
 
 // The in-place entry row ("EntryPanel") that floats over the schedule row
@@ -32,6 +33,14 @@ public:
     // Fills the fields from `entry`; minutes of 0 show blank unless `showZero`.
     void load(const PlanEntry& entry, bool showZero);
     void blank();
+
+signals:
+    // The wheel turned over the row; it scrolls the schedule beneath.
+    void wheelTurned(QWheelEvent* event);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QLineEdit* addEdit(const char* name, int left, int width);

@@ -218,6 +218,7 @@ void TPlanDetailDlg::connectHandlers()
     connect(m_insertBtn, &QPushButton::clicked, this, &TPlanDetailDlg::CmInsert);
     connect(m_deleteBtn, &QPushButton::clicked, this, &TPlanDetailDlg::CmDelete);
 
+    connect(m_entryRow, &EntryRow::wheelTurned, this, &TPlanDetailDlg::scrollList);
     QComboBox* activity = m_entryRow->activity();
     connect(activity->lineEdit(), &QLineEdit::textEdited, this, &TPlanDetailDlg::OnActivityChange);
     connect(activity, &QComboBox::activated, this, &TPlanDetailDlg::ActivityClick);
@@ -796,6 +797,11 @@ std::string TPlanDetailDlg::todayText() const
 void TPlanDetailDlg::ComputeTimeSpans()
 {
     ::ComputeTimeSpans(m_plan.entries, utf8(m_time->text()), m_formats);
+}
+
+void TPlanDetailDlg::scrollList(QWheelEvent* event)
+{
+    QCoreApplication::sendEvent(m_list->viewport(), event);
 }
 
 void TPlanDetailDlg::repaintList()

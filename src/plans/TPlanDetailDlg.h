@@ -14,6 +14,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWheelEvent;
 class ScheduleList;
 
 // The practice plan editor: one child window of the main frame per open plan.
@@ -101,6 +102,7 @@ private:
     std::string todayText() const;
     void ComputeTimeSpans();
     void repaintList();
+    void scrollList(QWheelEvent* event);
     void placeEntryRow(int row);
     void hideEntryRow();
     void blankEntryRow();

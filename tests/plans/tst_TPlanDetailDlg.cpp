@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 // The plan editor window: the schedule, its entry row and the fields above it.
@@ -267,6 +268,14 @@ void tst_TPlanDetailDlg::entryRowFollowsScrolling()
     scroll->setValue(0);
     QVERIFY(plan.entryPanel()->isVisible());
     QCOMPARE(plan.entryPanel()->y(), expectedEntryTop(plan, 2));
+
+    // The wheel over the entry row scrolls the schedule and leaves the pick alone.
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plan.activity(), &wheel);
+    QVERIFY(scroll->value() > 0);
+    QCOMPARE(plan.activity()->currentIndex(), -1);
+    scroll->setValue(0);
 
     // Row 12 is the last of the 13 visible rows.
     plan.clickRow(12);
