@@ -116,11 +116,13 @@ void TDrillCat::createControls()
 
 void TDrillCat::showModeless()
 {
-    if (!isVisible())
-        setWindowModality(Qt::NonModal);
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    setWindowModality(Qt::NonModal);
     show();
-    raise();
-    activateWindow();
 }
 
 int TDrillCat::showModal()

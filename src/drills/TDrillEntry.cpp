@@ -68,10 +68,12 @@ void TDrillEntry::createControls()
     m_catDrillRg->setGeometry(8, 8, 297, 49);
     m_category = new QRadioButton(QStringLiteral("Category"), m_catDrillRg);
     m_category->setObjectName(QStringLiteral("CategoryRb"));
-    m_category->setGeometry(8, 20, 140, 20);
+    m_category->move(8, 20);
+    m_category->adjustSize();
     m_drill = new QRadioButton(QStringLiteral("Drill"), m_catDrillRg);
     m_drill->setObjectName(QStringLiteral("DrillRb"));
-    m_drill->setGeometry(152, 20, 140, 20);
+    m_drill->move(152, 20);
+    m_drill->adjustSize();
     m_type = new QButtonGroup(this);
     m_type->addButton(m_category);
     m_type->addButton(m_drill);
