@@ -1,5 +1,7 @@
 #include "app/TMainForm.h"
 
+#include "drills/TDrillCat.h"
+#include "drills/TDrillEntry.h"
 #include "plans/TPlanDetailDlg.h"
 #include "report/AppPrinter.h"
 #include "prefs/GeneralSettings.h"
@@ -65,6 +67,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(createBannerPanel());
     layout->addWidget(m_mdiArea, 1);
     setCentralWidget(central);
+
+    new TDrillCat(this);
+    new TDrillEntry(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -100,7 +105,7 @@ void TMainForm::createActions()
                              &TMainForm::CmPrintSetupClick);
     m_exit = addAction("actionExit", QStringLiteral("E&xit"), &TMainForm::CmExit,
                        QKeySequence(Qt::ALT | Qt::Key_F4));
-    m_drills = addAction("actionDrills", QStringLiteral("&Drills..."), nullptr,
+    m_drills = addAction("actionDrills", QStringLiteral("&Drills..."), &TMainForm::CmDrills,
                          QKeySequence(Qt::ALT | Qt::Key_D));
     m_evaluations = addAction("actionEvaluations", QStringLiteral("&Evaluations..."), nullptr,
                               QKeySequence(Qt::ALT | Qt::Key_E));
@@ -347,6 +352,12 @@ void TMainForm::CmPrintSetupClick()
 void TMainForm::CmExit()
 {
     close();
+}
+
+void TMainForm::CmDrills()
+{
+    TDrillEntry::instance()->clearDrillProposal();
+    TDrillCat::instance()->showModeless();
 }
 
 void TMainForm::CmHelp()

@@ -41,6 +41,7 @@ private:
     void Print1Click();
     void CmPrintSetupClick();
     void CmExit();
+    void CmDrills();
     void CmHelp();
     void Cascade1Click();
     void Tile1Click();
