@@ -1,6 +1,8 @@
 #include "plans/TPlanDetailDlg.h"
 
 #include "drills/ActivityChoices.h"
+#include "drills/TDrillCat.h"
+#include "drills/TDrillEntry.h"
 #include "plans/AnnouncementsBox.h"
 #include "plans/CalendarDate.h"
 #include "plans/EntryRow.h"
@@ -689,14 +691,17 @@ void TPlanDetailDlg::CheckActivity()
 
 // Offers the drill to the library: the drill list window opens modally with
 // the proposal in its entry dialog, and closing it reloads the activity
-// choices of every plan window. Until that window exists the activity simply
+// choices of every plan window. Without the drill windows the activity simply
 // stays as typed.
 void TPlanDetailDlg::proposeDrill(const QString& name, const QString& minutes,
                                   const QString& emphasis)
 {
-    Q_UNUSED(name);
-    Q_UNUSED(minutes);
-    Q_UNUSED(emphasis);
+    TDrillEntry* entry = TDrillEntry::instance();
+    TDrillCat* drillList = TDrillCat::instance();
+    if (!entry || !drillList)
+        return;
+    entry->setDrillProposal(name, minutes, emphasis);
+    drillList->showModal();
 }
 
 // ---------------------------------------------------------------------------
