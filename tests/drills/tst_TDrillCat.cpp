@@ -82,8 +82,9 @@ void renameItem(TDrillCat& window, QTreeWidgetItem* item, const QString& label)
     QVERIFY(editor);
     editor->setText(label);
     QTest::keyClick(editor, Qt::Key_Return);
-    // The delegate commits the edit from the event loop.
+    // The delegate commits the edit from the event loop, then drops the editor.
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
