@@ -102,7 +102,6 @@ private slots:
     void addRefusals_data();
     void addRefusals();
     void addAppendsUnderTheSelection();
-    void addOffersTheProposal();
     void edit();
     void remove_data();
     void remove();
@@ -116,7 +115,6 @@ private slots:
     void closeSavesAndReleases();
     void libraryBuiltInTheWindow();
     void failedSaveKeepsTheWindowOpen();
-    void modalWhileOpenIsRefused();
     void printSavesFirst();
 
 private:
@@ -201,15 +199,9 @@ void tst_TDrillCat::show()
     QFETCH(QStringList, tree);
     QFETCH(QStringList, messages);
 
-    if (!pattern.isEmpty())
+    if (!pattern.isEmpty()) {
+        saveLibrary(QString(pattern).replace('x', '3'));
         WriteProfileText(DrillLibraryFileName, "Pattern", "Pattern", pattern.toStdString(), 0,
-                         true);
-    DrillTestKeys keys;
-    for (int i = 0; i < 4; ++i) {
-        WriteProfileText(DrillLibraryFileName, "Cat", "Cat", keys.categoryName(i), i, true);
-        WriteProfileText(DrillLibraryFileName, "Drl", "Drl", keys.drillName(i), i, true);
-        WriteProfileInt(DrillLibraryFileName, "Mins", "Mins", keys.drillRecord(i).minutes, i, true);
-        WriteProfileText(DrillLibraryFileName, "Emph", "Emph", keys.drillRecord(i).emphasis, i,
                          true);
     }
     m_window->showModeless();
@@ -285,23 +277,6 @@ void tst_TDrillCat::addAppendsUnderTheSelection()
              QStringList({"C Cat0", "  C Cat1", "  C Zeta", "    C Inner", "  D Alpha 12 Speed"}));
     QCOMPARE(view->currentItem(), zeta);
     QVERIFY(zeta->isExpanded());
-    m_window->close();
-}
-
-void tst_TDrillCat::addOffersTheProposal()
-{
-    m_window->showModeless();
-    m_entry->setDrillProposal("Zone Press", "15", "Pressure");
-    for (int add = 0; add < 2; ++add) {
-        m_platform->runDialog([](QDialog& dialog) {
-            QCOMPARE(control<QLineEdit>(dialog, "DrillName")->text(), QString("Zone Press"));
-            click(dialog, "OkBtn");
-        });
-        click(*m_window, "AddBtn");
-    }
-    QCOMPARE(printItems(*m_window->treeView()),
-             QStringList({"C Practice Plan Drills ", "  D Zone Press 15 Pressure",
-                          "  D Zone Press 15 Pressure"}));
     m_window->close();
 }
 
@@ -618,20 +593,6 @@ void tst_TDrillCat::failedSaveKeepsTheWindowOpen()
     m_window->close();
     QVERIFY(!m_window->isVisible());
     QCOMPARE(savedLibrary(), QStringList({"C Cat0", "  D Drl0 0 E0", "  D Kept 5 "}));
-}
-
-void tst_TDrillCat::modalWhileOpenIsRefused()
-{
-    m_window->showModeless();
-    m_entry->setDrillProposal("Zone Press", "15", "Pressure");
-    QCOMPARE(m_window->showModal(), int(QDialog::Rejected));
-    QCOMPARE(m_platform->messages(), QStringList{"Cannot make a visible window modal"});
-    QVERIFY(m_window->isVisible());
-    QVERIFY(m_entry->hasDrillProposal());
-    m_platform->runDialog([](QDialog& dialog) { click(dialog, "OkBtn"); });
-    click(*m_window, "AddBtn");
-    QVERIFY(itemNamed(*m_window, "Zone Press"));
-    m_window->close();
 }
 
 void tst_TDrillCat::printSavesFirst()
