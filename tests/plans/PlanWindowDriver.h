@@ -18,8 +18,6 @@ public:
     ~PlanWindowDriver();
 
     TPlanDetailDlg* window() const { return m_window.get(); }
-    // Releases the window, for a test that lets it close and be deleted.
-    TPlanDetailDlg* release() { return m_window.release(); }
 
     template <typename T = QWidget> T* control(const char* name) const
     {
