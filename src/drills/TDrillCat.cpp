@@ -50,6 +50,11 @@ QString saveFailedMessage()
            QStringLiteral(".  The drill library was not saved.");
 }
 
+QString closeWithoutSavingQuestion()
+{
+    return QStringLiteral("Close the drill list without saving your changes?");
+}
+
 } // namespace
 
 TDrillCat::TDrillCat(QWidget* parent) : QDialog(parent)
@@ -233,7 +238,8 @@ void TDrillCat::CloseBtnClick()
 void TDrillCat::done(int result)
 {
     if (m_loaded) {
-        if (!saveLibrary())
+        // A library that cannot be written must not trap the coach in the window.
+        if (!saveLibrary() && !AskConfirm(closeWithoutSavingQuestion()))
             return;
         releaseTree();
     }

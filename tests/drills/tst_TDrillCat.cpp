@@ -115,6 +115,7 @@ private slots:
     void closeSavesAndReleases();
     void libraryBuiltInTheWindow();
     void failedSaveKeepsTheWindowOpen();
+    void failedSaveCanStillClose();
     void printSavesFirst();
 
 private:
@@ -582,10 +583,13 @@ void tst_TDrillCat::failedSaveKeepsTheWindowOpen()
     QVERIFY(QFile::remove(path));
     QVERIFY(QDir().mkpath(path));
 
+    m_platform->answerNo();
     click(*m_window, "CloseBtn");
+    m_platform->answerNo();
     m_window->close();
     const QString failed = "Cannot write the file " + path + ".  The drill library was not saved.";
-    QCOMPARE(m_platform->messages(), QStringList({failed, failed}));
+    const QString question = "Close the drill list without saving your changes?";
+    QCOMPARE(m_platform->messages(), QStringList({failed, question, failed, question}));
     QVERIFY(m_window->isVisible());
     QCOMPARE(printItems(*m_window->treeView()).size(), 3);
 
@@ -593,6 +597,21 @@ void tst_TDrillCat::failedSaveKeepsTheWindowOpen()
     m_window->close();
     QVERIFY(!m_window->isVisible());
     QCOMPARE(savedLibrary(), QStringList({"C Cat0", "  D Drl0 0 E0", "  D Kept 5 "}));
+}
+
+void tst_TDrillCat::failedSaveCanStillClose()
+{
+    saveLibrary("C1D2");
+    m_window->showModeless();
+    const QString path = m_data->file("drills.db");
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path));
+
+    m_platform->answerYes();
+    click(*m_window, "CloseBtn");
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_platform->messages().size(), 2);
+    QVERIFY(m_platform->unanswered().isEmpty());
 }
 
 void tst_TDrillCat::printSavesFirst()
