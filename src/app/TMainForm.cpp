@@ -3,8 +3,8 @@
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
 #include "plans/TPlanDetailDlg.h"
-#include "report/AppPrinter.h"
 #include "prefs/GeneralSettings.h"
+#include "report/AppPrinter.h"
 #include "store/ProfileStore.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
@@ -72,7 +72,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     new TDrillEntry(this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // Plan windows go with the frame; their going must not touch the frame's
+    // commands, which are being destroyed too.
+    m_destroying = true;
+}
 
 TMainForm* TMainForm::instance()
 {
@@ -305,6 +310,8 @@ void TMainForm::PlacePlanWindow(QMdiSubWindow* window)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &QObject::destroyed, this, [this] {
+        if (m_destroying)
+            return;
         const QList<QMdiSubWindow*> remaining = m_mdiArea->subWindowList();
         const bool anyPlan = std::any_of(remaining.begin(), remaining.end(),
                                          [](QMdiSubWindow* w) { return planOf(w) != nullptr; });

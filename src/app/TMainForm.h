@@ -65,6 +65,7 @@ private:
     QLabel* m_teamName = nullptr;
     QMenu* m_windowMenu = nullptr;
     bool m_shown = false;
+    bool m_destroying = false;
 
     QAction* m_newPlan = nullptr;
     QAction* m_openPlan = nullptr;

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -27,6 +28,27 @@ void writePrefs(const QByteArray& bytes)
     QFile file(QString::fromStdString(DataDir()) + QStringLiteral("prefs.db"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+QString writePlan(const TempDataDir& data, const QString& name)
+{
+    const QString path = data.document(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("[Main]\r\nDate=1/2/2026\r\nPracticeTime=3:30\r\n");
+    return path;
+}
+
+// The coach types into a plan's defensive emphasis, which changes the plan.
+void editPlan(QMdiSubWindow* window)
+{
+    window->mdiArea()->setActiveSubWindow(window);
+    auto* field = window->widget()->findChild<QLineEdit*>(QStringLiteral("DefEmphasis"));
+    QVERIFY(field);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keyClicks(field, QStringLiteral("Help side"));
+    QTRY_VERIFY(qobject_cast<TPlanDetailDlg*>(window->widget())->isChanged());
 }
 
 QString readPrefs()
@@ -61,6 +83,8 @@ private slots:
     void printSetupRunsPrinterSetup();
     void teamBannerAt24Points();
     void windowMenuListsPlans();
+    void exitAsksEachChangedPlanLeastRecentFirst();
+    void exitStopsWhenASaveIsAbandoned();
 };
 
 void tst_TMainForm::menu_data()
@@ -84,6 +108,8 @@ void tst_TMainForm::menu_data()
                                  << "P&rint Setup..." << QKeySequence() << true;
     QTest::newRow("exit") << "actionExit"
                           << "E&xit" << QKeySequence("Alt+F4") << true;
+    QTest::newRow("drills") << "actionDrills"
+                            << "&Drills..." << QKeySequence("Alt+D") << true;
     QTest::newRow("evaluations") << "actionEvaluations"
                                  << "&Evaluations..." << QKeySequence("Alt+E") << false;
     QTest::newRow("scouting") << "actionScouting"
@@ -367,6 +393,50 @@ void tst_TMainForm::windowMenuListsPlans()
     QCOMPARE(items, QStringList({"&Cascade", "&Tile ", "&Arrange Icons", "-", "&1 New Plan",
                                  "&2 New Plan"}));
     QVERIFY(windowMenu->actions().last()->isChecked());
+}
+
+void tst_TMainForm::exitAsksEachChangedPlanLeastRecentFirst()
+{
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    platform.chooseFile(writePlan(data, QStringLiteral("A.pln")));
+    action(form, QStringLiteral("actionOpenPlan"))->trigger();
+    platform.chooseFile(writePlan(data, QStringLiteral("B.pln")));
+    action(form, QStringLiteral("actionOpenPlan"))->trigger();
+    const QList<QMdiSubWindow*> windows = form.mdiArea()->subWindowList();
+    QCOMPARE(windows.size(), 2);
+    editPlan(windows.at(1)); // B
+    editPlan(windows.at(0)); // A, now the most recently active
+
+    platform.answerNo();
+    platform.answerNo();
+    QVERIFY(form.close());
+    QCOMPARE(platform.messages(),
+             QStringList({"Save changes to B.pln?", "Save changes to A.pln?"}));
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_TMainForm::exitStopsWhenASaveIsAbandoned()
+{
+    TempDataDir data;
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QMdiSubWindow* plan = form.mdiArea()->subWindowList().constFirst();
+    editPlan(plan);
+
+    platform.answerYes();    // save the changes...
+    platform.cancelDialog(); // ...but cancel the Save As dialog
+    QVERIFY(!form.close());
+    QCOMPARE(platform.messages(), QStringList({"Save changes to New Plan?"}));
+    QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
+    QVERIFY(qobject_cast<TPlanDetailDlg*>(plan->widget())->isChanged());
+    QVERIFY(platform.unanswered().isEmpty());
 }
 
 QTEST_MAIN(tst_TMainForm)
