@@ -2,6 +2,7 @@
 
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
+#include "plans/PlanFile.h"
 #include "plans/TPlanDetailDlg.h"
 #include "prefs/GeneralSettings.h"
 #include "report/AppPrinter.h"
@@ -29,12 +30,6 @@ constexpr int ButtonBarHeight = 40;
 constexpr int BannerHeight = 52;
 constexpr int ButtonSize = 35;
 constexpr int BannerPoints = 24;
-
-// The folder of a chosen file: up to and including its last separator.
-QString folderOf(const QString& path)
-{
-    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
 
 TPlanDetailDlg* planOf(QMdiSubWindow* window)
 {
@@ -302,7 +297,7 @@ void TMainForm::CmOpenPlan()
         return;
     EnablePlanCommands();
     auto* plan = new TPlanDetailDlg(*chosen);
-    plan->setFolder(folderOf(*chosen));
+    plan->setFolder(QString::fromStdString(FolderOfPath(chosen->toStdString())));
     PlacePlanWindow(m_mdiArea->addSubWindow(plan));
 }
 

@@ -83,6 +83,7 @@ private slots:
     void printSetupRunsPrinterSetup();
     void teamBannerAt24Points();
     void windowMenuListsPlans();
+    void openPlanStartsInPathFolder();
     void exitAsksEachChangedPlanLeastRecentFirst();
     void exitStopsWhenASaveIsAbandoned();
 };
@@ -393,6 +394,34 @@ void tst_TMainForm::windowMenuListsPlans()
     QCOMPARE(items, QStringList({"&Cascade", "&Tile ", "&Arrange Icons", "-", "&1 New Plan",
                                  "&2 New Plan"}));
     QVERIFY(windowMenu->actions().last()->isChecked());
+}
+
+void tst_TMainForm::openPlanStartsInPathFolder()
+{
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\nPath=" + data.folder().toUtf8() + "\r\n");
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    platform.cancelDialog();
+    action(form, QStringLiteral("actionOpenPlan"))->trigger();
+    QVERIFY(form.mdiArea()->subWindowList().isEmpty());
+
+    platform.chooseFile(writePlan(data, QStringLiteral("MONDAY.pln")));
+    action(form, QStringLiteral("actionOpenPlan"))->trigger();
+    QCOMPARE(platform.fileRequests.size(), 2);
+    const Platform::FileRequest request = platform.fileRequests.last();
+    QCOMPARE(request.title, QStringLiteral("Open a Practice Plan"));
+    QCOMPARE(request.filter, QStringLiteral("Practice Plan Files (*.pln)"));
+    QCOMPARE(request.initialFolder, data.folder());
+    QCOMPARE(request.fileName, QStringLiteral("*.pln"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("pln"));
+
+    const QList<QMdiSubWindow*> windows = form.mdiArea()->subWindowList();
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(windows.first()->widget()->windowTitle(), QStringLiteral("MONDAY.pln"));
+    QVERIFY(windows.first()->isMaximized());
+    QVERIFY(platform.unanswered().isEmpty());
 }
 
 void tst_TMainForm::exitAsksEachChangedPlanLeastRecentFirst()
