@@ -1,7 +1,7 @@
 #include "drills/ActivityChoices.h"
 
 #include "drills/DrillLibraryFile.h"
-#include "plans/TextScanner.h"
+#include "store/PlainText.h"
 #include "store/ProfileSnapshot.h"
 
 #include <algorithm>

@@ -12,7 +12,7 @@
 #include "plans/PlanPrintout.h"
 #include "plans/ScheduleColumns.h"
 #include "plans/ScheduleList.h"
-#include "plans/TextScanner.h"
+#include "store/PlainText.h"
 #include "plans/TimeOfDay.h"
 #include "plans/TimeSpans.h"
 #include "plans/WholeNumber.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/PlainText.h"
+
 #include <optional>
 #include <string_view>
 
@@ -21,6 +23,3 @@ private:
     std::string_view m_text;
     std::size_t m_pos = 0;
 };
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-std::string_view TrimBlanks(std::string_view text);

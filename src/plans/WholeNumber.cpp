@@ -1,6 +1,6 @@
 #include "plans/WholeNumber.h"
 
-#include "plans/TextScanner.h"
+#include "store/PlainText.h"
 
 #include <algorithm>
 #include <climits>

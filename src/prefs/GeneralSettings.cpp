@@ -1,19 +1,13 @@
 #include "prefs/GeneralSettings.h"
 
+#include "store/PlainText.h"
 #include "store/ProfileStore.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace GeneralSettings {
 
 bool isYes(const std::string& value)
 {
-    static const std::string yes = "TRUE";
-    return value.size() == yes.size() &&
-           std::equal(value.begin(), value.end(), yes.begin(), [](char a, char b) {
-               return std::toupper(static_cast<unsigned char>(a)) == b;
-           });
+    return EqualsIgnoringCase(value, "TRUE");
 }
 
 bool readYesNo(const std::string& key, bool defaultYes)

@@ -1,5 +1,6 @@
 #include "store/ProfileDocument.h"
 
+#include "store/PlainText.h"
 #include "store/TextEncoding.h"
 
 #include <cerrno>
@@ -11,43 +12,6 @@
 namespace {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string_view withoutLeadingBlanks(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    return text;
-}
-
-char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 std::string_view withoutQuotes(std::string_view value)
 {
@@ -160,7 +124,7 @@ ProfileDocument::Line ProfileDocument::analyse(std::string text)
     Line line;
     line.text = std::move(text);
     const std::string_view whole = line.text;
-    const std::string_view content = trimmed(whole.substr(0, whole.find('\0')));
+    const std::string_view content = TrimBlanks(whole.substr(0, whole.find('\0')));
     const auto offset = [&whole](std::string_view part) {
         return static_cast<std::size_t>(part.data() - whole.data());
     };
@@ -171,7 +135,7 @@ ProfileDocument::Line ProfileDocument::analyse(std::string text)
         const std::size_t close = content.rfind(']');
         if (close == std::string_view::npos)
             return line;
-        const std::string_view name = trimmed(content.substr(1, close - 1));
+        const std::string_view name = TrimBlanks(content.substr(1, close - 1));
         line.kind = Kind::Section;
         line.nameBegin = offset(name);
         line.nameLength = name.size();
@@ -180,8 +144,8 @@ ProfileDocument::Line ProfileDocument::analyse(std::string text)
     const std::size_t equals = content.find('=');
     if (equals == std::string_view::npos)
         return line;
-    const std::string_view name = trimmed(content.substr(0, equals));
-    const std::string_view value = trimmed(content.substr(equals + 1));
+    const std::string_view name = TrimBlanks(content.substr(0, equals));
+    const std::string_view value = TrimBlanks(content.substr(equals + 1));
     line.kind = Kind::Entry;
     line.nameBegin = offset(name);
     line.nameLength = name.size();
@@ -192,9 +156,9 @@ ProfileDocument::Line ProfileDocument::analyse(std::string text)
 
 std::optional<std::size_t> ProfileDocument::findSection(std::string_view section) const
 {
-    section = trimmed(section);
+    section = TrimBlanks(section);
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].kind == Kind::Section && sameName(m_lines[i].name(), section))
+        if (m_lines[i].kind == Kind::Section && EqualsIgnoringCase(m_lines[i].name(), section))
             return i;
     }
     return std::nullopt;
@@ -211,9 +175,9 @@ std::size_t ProfileDocument::sectionEnd(std::size_t header) const
 std::optional<std::size_t> ProfileDocument::findKey(std::size_t header, std::size_t end,
                                                     std::string_view key) const
 {
-    key = trimmed(key);
+    key = TrimBlanks(key);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (m_lines[i].kind == Kind::Entry && sameName(m_lines[i].name(), key))
+        if (m_lines[i].kind == Kind::Entry && EqualsIgnoringCase(m_lines[i].name(), key))
             return i;
     }
     return std::nullopt;
@@ -249,7 +213,7 @@ int ProfileDocument::readInt(std::string_view section, std::string_view key, int
     const auto value = findValue(section, key);
     if (!value || value->empty())
         return defaultValue;
-    std::string_view text = withoutLeadingBlanks(*value);
+    std::string_view text = TrimLeadingBlanks(*value);
     const bool negative = !text.empty() && text.front() == '-';
     if (negative)
         text.remove_prefix(1);
@@ -266,9 +230,9 @@ int ProfileDocument::readInt(std::string_view section, std::string_view key, int
 bool ProfileDocument::setValue(std::string_view section, std::string_view key,
                                std::string_view value)
 {
-    const std::string sectionName(withoutLeadingBlanks(singleLine(section)));
-    const std::string keyName(withoutLeadingBlanks(singleLine(key)));
-    const std::string text(withoutLeadingBlanks(singleLine(value)));
+    const std::string sectionName(TrimLeadingBlanks(singleLine(section)));
+    const std::string keyName(TrimLeadingBlanks(singleLine(key)));
+    const std::string text(TrimLeadingBlanks(singleLine(value)));
     const auto header = findSection(sectionName);
     if (!header) {
         m_lines.push_back(analyse("[" + sectionName + "]"));

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+// The small text rules every part of the core shares: blanks are spaces and
+// tabs, and names compare without regard to ASCII letter case.
+bool IsBlank(char c);
+std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimLeadingBlanks(std::string_view text);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
