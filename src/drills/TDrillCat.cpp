@@ -9,9 +9,9 @@
 #include "report/PrintJob.h"
 #include "store/ProfileStore.h"
 #include "ui/DialogServices.h"
+#include "ui/ListCollator.h"
 #include "ui/Platform.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QDragMoveEvent>
 #include <QKeyEvent>
@@ -36,8 +36,7 @@ QString qt(const std::string& text)
 // Labels in the order of the system's language, capitals apart.
 DrillTree::LessThan labelOrder()
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseSensitive);
+    const QCollator collator = ListCollator(Qt::CaseSensitive);
     return [collator](const DrillNode& a, const DrillNode& b) {
         return collator.compare(qt(a.label()), qt(b.label())) < 0;
     };

@@ -1,0 +1,13 @@
+#include "ui/ListCollator.h"
+
+#include <QLocale>
+
+QCollator ListCollator(Qt::CaseSensitivity sensitivity)
+{
+    QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English); // English has the neutral root order
+    QCollator collator(locale);
+    collator.setCaseSensitivity(sensitivity);
+    return collator;
+}
