@@ -7,6 +7,7 @@
 #include "prefs/GeneralSettings.h"
 #include "report/AppPrinter.h"
 #include "store/ProfileStore.h"
+#include "teams/TTeamDlg.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
 
@@ -111,7 +112,7 @@ void TMainForm::createActions()
                               QKeySequence(Qt::ALT | Qt::Key_E));
     m_scouting = addAction("actionScouting", QStringLiteral("&Scouting Reports..."), nullptr,
                            QKeySequence(Qt::ALT | Qt::Key_S));
-    m_teams = addAction("actionTeams", QStringLiteral("Create &Teams..."), nullptr,
+    m_teams = addAction("actionTeams", QStringLiteral("Create &Teams..."), &TMainForm::CmTeams,
                         QKeySequence(Qt::ALT | Qt::Key_T));
     m_playersList = addAction("actionPlayersList", QStringLiteral("P&layers List..."), nullptr,
                               QKeySequence(Qt::ALT | Qt::Key_L));
@@ -360,6 +361,13 @@ void TMainForm::CmDrills()
 {
     TDrillEntry::instance()->clearDrillProposal();
     TDrillCat::instance()->showModeless();
+}
+
+void TMainForm::CmTeams()
+{
+    if (!m_teamDlg)
+        m_teamDlg = new TTeamDlg(this);
+    m_teamDlg->showModeless();
 }
 
 void TMainForm::CmHelp()

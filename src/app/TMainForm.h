@@ -8,6 +8,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolButton;
+class TTeamDlg;
 
 // The main window: menu, button bar, team banner and the area in which the
 // practice plan windows open. Every command of the program starts here.
@@ -42,6 +43,7 @@ private:
     void CmPrintSetupClick();
     void CmExit();
     void CmDrills();
+    void CmTeams();
     void CmHelp();
     void Cascade1Click();
     void Tile1Click();
@@ -85,4 +87,5 @@ private:
     QAction* m_arrangeIcons = nullptr;
     QAction* m_help = nullptr;
     QAction* m_about = nullptr;
+    TTeamDlg* m_teamDlg = nullptr; // made on first use, then kept
 };

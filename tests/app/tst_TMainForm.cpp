@@ -116,7 +116,7 @@ void tst_TMainForm::menu_data()
     QTest::newRow("scouting") << "actionScouting"
                               << "&Scouting Reports..." << QKeySequence("Alt+S") << false;
     QTest::newRow("teams") << "actionTeams"
-                           << "Create &Teams..." << QKeySequence("Alt+T") << false;
+                           << "Create &Teams..." << QKeySequence("Alt+T") << true;
     QTest::newRow("players") << "actionPlayersList"
                              << "P&layers List..." << QKeySequence("Alt+L") << false;
     QTest::newRow("preferences") << "actionPreferences"

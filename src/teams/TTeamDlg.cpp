@@ -1,0 +1,174 @@
+#include "teams/TTeamDlg.h"
+
+#include "report/PrintJob.h"
+#include "teams/TTeams.h"
+#include "teams/TeamSet.h"
+#include "ui/DialogServices.h"
+#include "ui/Platform.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <memory>
+
+namespace {
+
+constexpr int HelpTopic = 116;
+const QPoint FirstPlace(126, 136);
+
+std::optional<int> playersPerTeam(const QString& text)
+{
+    bool converted = false;
+    const int number = text.trimmed().toInt(&converted, 10);
+    if (!converted || number < TeamSetFile::FewestPlayers || number > TeamSetFile::MostPlayers)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+TTeamDlg::TTeamDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TeamDlg"));
+    setWindowTitle(QStringLiteral("Practice Teams"));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFixedSize(317, 122);
+    createControls();
+}
+
+TTeamDlg::~TTeamDlg() = default;
+
+void TTeamDlg::createControls()
+{
+    auto* label1 = new QLabel(QStringLiteral("To view a set of Practice Teams, "), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->move(16, 12);
+    auto* label2 = new QLabel(QStringLiteral("enter the number of players per team:"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->move(16, 28);
+
+    m_playerCbo = new QComboBox(this);
+    m_playerCbo->setObjectName(QStringLiteral("PlayerCbo"));
+    m_playerCbo->setEditable(true);
+    m_playerCbo->setInsertPolicy(QComboBox::NoInsert);
+    m_playerCbo->setMaxVisibleItems(10);
+    for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n)
+        m_playerCbo->addItem(QString::number(n));
+    m_playerCbo->setGeometry(16, 50, 46, 21);
+    label2->setBuddy(m_playerCbo);
+
+    const struct
+    {
+        const char* name;
+        const char* text;
+        QRect place;
+        void (TTeamDlg::*handler)();
+    } buttons[] = {
+        {"OkBtn", "OK", {232, 8, 75, 25}, &TTeamDlg::OkBtnClick},
+        {"HelpBtn", "&Help", {232, 72, 75, 25}, &TTeamDlg::HelpBtnClick},
+        {"PrintAllBtn", "P&rint All", {16, 88, 75, 25}, &TTeamDlg::PrintAllBtnClick},
+        {"ResetAll", "&Reset All", {100, 88, 75, 25}, &TTeamDlg::ResetAllClick},
+        {"CancelBtn", "Cancel", {232, 40, 75, 25}, &TTeamDlg::CancelBtnClick},
+    };
+    QWidget* previous = m_playerCbo;
+    for (const auto& button : buttons) {
+        auto* control = new QPushButton(QString::fromLatin1(button.text), this);
+        control->setObjectName(QString::fromLatin1(button.name));
+        control->setGeometry(button.place);
+        control->setAutoDefault(false);
+        connect(control, &QPushButton::clicked, this, button.handler);
+        setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void TTeamDlg::showModeless()
+{
+    if (!m_placed) {
+        move(FirstPlace);
+        m_placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TTeamDlg::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+void TTeamDlg::FormShow()
+{
+    m_playerCbo->setCurrentIndex(-1);
+    m_playerCbo->clearEditText();
+    m_playerCbo->setFocus();
+}
+
+void TTeamDlg::OkBtnClick()
+{
+    const std::optional<int> players = playersPerTeam(m_playerCbo->currentText());
+    if (!players) {
+        Platform::instance().showMessage(QStringLiteral("Error"),
+                                         QStringLiteral("Not a valid number of players"),
+                                         Platform::Icon::Warning);
+        return;
+    }
+    {
+        TTeams window(*players, this);
+        Platform::instance().runModal(window);
+    }
+    hide();
+}
+
+void TTeamDlg::CancelBtnClick()
+{
+    hide();
+}
+
+void TTeamDlg::HelpBtnClick()
+{
+    ShowHelpTopic(HelpTopic);
+}
+
+std::vector<int> TTeamDlg::PrintAllSets()
+{
+    std::vector<int> printed;
+    if (!PrintJob::choosePrinter(this))
+        return printed;
+    for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n) {
+        TTeams window(n, this);
+        if (window.PrintAll())
+            printed.push_back(n);
+    }
+    return printed;
+}
+
+std::vector<QString> TTeamDlg::ResetAllSets()
+{
+    std::vector<std::unique_ptr<TTeams>> windows;
+    for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n)
+        windows.push_back(std::make_unique<TTeams>(n, this));
+    std::vector<QString> failures;
+    for (const auto& window : windows) {
+        if (!window->ResetAndSave())
+            failures.push_back(window->saveFailedMessage());
+    }
+    return failures;
+}
+
+void TTeamDlg::PrintAllBtnClick()
+{
+    PrintAllSets();
+}
+
+void TTeamDlg::ResetAllClick()
+{
+    const std::vector<QString> failures = ResetAllSets();
+    if (!failures.empty())
+        ShowError(QStringList(failures.begin(), failures.end()).join(QLatin1Char('\n')));
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+class QComboBox;
+class QString;
+
+// The practice teams selector: the coach enters a number of players per team
+// and OK opens that team set's window; Print All and Reset All act on all ten
+// sets. Created once and shown beside the other windows.
+class TTeamDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TTeamDlg(QWidget* parent = nullptr);
+    ~TTeamDlg() override;
+
+    // Shows the selector, or brings it forward when it is open already.
+    void showModeless();
+
+    QComboBox* playerCbo() const { return m_playerCbo; }
+
+    // One print dialog, then each set that has a placed player as a job of its
+    // own, 2 to 11 players in order. Returns the team sizes printed.
+    std::vector<int> PrintAllSets();
+    // Every set emptied and written, 2 to 11 players in order, without a
+    // question. Returns what could not be written, one line per set.
+    std::vector<QString> ResetAllSets();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void FormShow();
+    void OkBtnClick();
+    void CancelBtnClick();
+    void HelpBtnClick();
+    void PrintAllBtnClick();
+    void ResetAllClick();
+
+    QComboBox* m_playerCbo = nullptr;
+    bool m_placed = false;
+};
