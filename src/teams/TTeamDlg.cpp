@@ -56,7 +56,7 @@ void TTeamDlg::createControls()
     m_playerCbo->setMaxVisibleItems(10);
     for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n)
         m_playerCbo->addItem(QString::number(n));
-    m_playerCbo->setGeometry(16, 50, 46, 21);
+    m_playerCbo->setGeometry(16, 50, 38, 21);
     label2->setBuddy(m_playerCbo);
 
     const struct

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <stdexcept>
 
@@ -133,6 +134,13 @@ void TTeams::createPages()
 {
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QString::fromLatin1(m_shape.pageControlName));
+    // Narrow tabs, so that five of them fit without scrolling.
+    m_pageControl->tabBar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 3px 5px; border: 1px solid palette(mid); border-bottom: none;"
+        " border-top-left-radius: 2px; border-top-right-radius: 2px; margin-right: 1px;"
+        " background: palette(button); }"
+        "QTabBar::tab:selected { background: palette(window); }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
     const int left = 2 * Margin + m_shape.playersListWidth();
     m_pageControl->setGeometry(left, PagesTop,
                                m_shape.clientWidth - left - ButtonWidth - 2 * Margin,
