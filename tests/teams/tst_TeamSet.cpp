@@ -1,0 +1,259 @@
+#include "TempDataDir.h"
+
+#include "teams/TeamDrop.h"
+#include "teams/TeamSet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+Names names(const QString& list)
+{
+    Names result;
+    for (const QString& name : list.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        result.push_back(name.toStdString());
+    return result;
+}
+
+QString joined(const Names& list)
+{
+    QStringList parts;
+    for (const std::string& name : list)
+        parts << QString::fromStdString(name);
+    return parts.join(QLatin1Char(','));
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool byName(const std::string& a, const std::string& b)
+{
+    return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
+
+class tst_TeamSet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void load_data();
+    void load();
+    void savedKeysInOrder();
+    void emptyNameSavedByNumber();
+    void longDescriptionCut();
+    void windowsFile();
+    void failedWrite();
+    void drop_data();
+    void drop();
+    void canDrop_data();
+    void canDrop();
+};
+
+// teams2.db with the given body under [Main], read against a roster.
+void tst_TeamSet::load_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("roster");
+    QTest::addColumn<QString>("team1");
+    QTest::addColumn<QString>("team2");
+    QTest::addColumn<QString>("unassigned");
+
+    QTest::newRow("empty slots squeezed") << QByteArray("Tm0P0=\nTm0P1=\nTm0P2=Cy\n") << "Cy"
+                                          << "Cy" << "" << "";
+    QTest::newRow("name gone from the roster stays")
+        << QByteArray("Tm0P0=Zed\n") << "Ann" << "Zed" << "" << "Ann";
+    QTest::newRow("capitals take the mixed case name")
+        << QByteArray("Tm0P0=BOB\n") << "Ann,Bob" << "BOB" << "" << "Ann";
+    QTest::newRow("first match only") << QByteArray("Tm0P0=bob\n") << "Bob,Bob"
+                                      << "bob" << "" << "Bob";
+    QTest::newRow("one name in two teams") << QByteArray("Tm0P0=Bob\nTm1P1=Bob\n") << "Bob,Cy"
+                                           << "Bob" << "Bob" << "Cy";
+    QTest::newRow("slots beyond N + 1 unread")
+        << QByteArray("Tm0P2=Al\nTm0P3=Dan\n") << "Al,Dan" << "Al" << "" << "Dan";
+    QTest::newRow("order as placed, not sorted")
+        << QByteArray("Tm0P0=Zed\nTm0P1=Al\n") << "" << "Zed,Al" << "" << "";
+}
+
+void tst_TeamSet::load()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, roster);
+    QFETCH(QString, team1);
+    QFETCH(QString, team2);
+    QFETCH(QString, unassigned);
+
+    TempDataDir data;
+    writeFile(data.file("teams2.db"), "[Main]\n" + body);
+    const TeamSet set = TeamSetFile::Read("teams2.db", 2, "12/8/2026");
+    Names players = names(roster);
+    TakePlacedPlayers(set, players);
+    QCOMPARE(set.teams.size(), std::size_t(40));
+    QCOMPARE(joined(set.teams[0].players), team1);
+    QCOMPARE(joined(set.teams[1].players), team2);
+    QCOMPARE(joined(players), unassigned);
+    QCOMPARE(set.description, std::string("Teams for 12/8/2026"));
+    QCOMPARE(set.teams[39].name, std::string("Team 40"));
+}
+
+void tst_TeamSet::savedKeysInOrder()
+{
+    TempDataDir data;
+    TeamSet set = TeamSetFile::Empty(2, "12/8/2026");
+    set.teams[0].players = {"Ann"};
+    set.teams[39].players = {"Bo", "Cy", "Di"};
+    QVERIFY(TeamSetFile::Write("teams2.db", 2, set));
+
+    const QList<QByteArray> lines = readFile(data.file("teams2.db")).split('\n');
+    QCOMPARE(lines.size(), 1 + 1 + 40 * 4 + 1); // section, description, keys, end
+    QCOMPARE(lines.mid(0, 8), (QList<QByteArray>{"[Main]\r", "Description=Teams for 12/8/2026\r",
+                                                 "Tm0=Team 1\r", "Tm0P0=Ann\r", "Tm0P1=\r",
+                                                 "Tm0P2=\r", "Tm1=Team 2\r", "Tm1P0=\r"}));
+    QCOMPARE(lines.mid(lines.size() - 5),
+             (QList<QByteArray>{"Tm39=Team 40\r", "Tm39P0=Bo\r", "Tm39P1=Cy\r", "Tm39P2=Di\r", ""}));
+    QCOMPARE(TeamSetFile::Read("teams2.db", 2, "other"), set);
+}
+
+void tst_TeamSet::emptyNameSavedByNumber()
+{
+    TempDataDir data;
+    TeamSet set = TeamSetFile::Empty(11, "today");
+    set.teams[9].name.clear();
+    set.description.clear();
+    QVERIFY(TeamSetFile::Write("teams11.db", 11, set));
+    const TeamSet read = TeamSetFile::Read("teams11.db", 11, "today");
+    QCOMPARE(read.teams[9].name, std::string("Team 10"));
+    // An empty description is stored empty and reads as the default.
+    QVERIFY(readFile(data.file("teams11.db")).contains("Description=\r\n"));
+    QCOMPARE(read.description, std::string("Teams for today"));
+}
+
+void tst_TeamSet::longDescriptionCut()
+{
+    TempDataDir data;
+    TeamSet set = TeamSetFile::Empty(3, "today");
+    set.description = std::string(300, 'd');
+    set.teams[0].name = std::string(256, 'n');
+    QVERIFY(TeamSetFile::Write("teams3.db", 3, set));
+    QVERIFY(readFile(data.file("teams3.db")).contains(QByteArray(300, 'd')));
+    const TeamSet read = TeamSetFile::Read("teams3.db", 3, "today");
+    QCOMPARE(read.description, std::string(255, 'd'));
+    QCOMPARE(read.teams[0].name, std::string(255, 'n'));
+}
+
+// A set saved by the Windows edition: CR LF lines, Windows-1252 bytes.
+void tst_TeamSet::windowsFile()
+{
+    TempDataDir data;
+    writeFile(data.file("teams5.db"), "[Main]\r\nDescription=Caf\xe9 night\r\nTm0=Los Ni\xf1os\r\n"
+                                      "Tm0P0=\r\nTm0P1=Jos\xe9\r\nTm13=Last\r\nTm13P5=Zo\xeb\r\n");
+    const TeamSet set = TeamSetFile::Read("teams5.db", 5, "today");
+    QCOMPARE(set.description, std::string("Café night"));
+    QCOMPARE(set.teams[0].name, std::string("Los Niños"));
+    QCOMPARE(joined(set.teams[0].players), QString("José"));
+    QCOMPARE(set.teams[13].name, std::string("Last"));
+    QCOMPARE(joined(set.teams[13].players), QString("Zoë"));
+    Names roster{"José", "Zoë", "Ann"};
+    TakePlacedPlayers(set, roster);
+    QCOMPARE(joined(roster), QString("Ann"));
+}
+
+void tst_TeamSet::failedWrite()
+{
+    TempDataDir data;
+    QVERIFY(QDir().mkpath(data.file("teams4.db")));
+    QVERIFY(!TeamSetFile::Write("teams4.db", 4, TeamSetFile::Empty(4, "today")));
+    QVERIFY(QFileInfo(data.file("teams4.db")).isDir());
+}
+
+void tst_TeamSet::drop_data()
+{
+    QTest::addColumn<bool>("toUnassigned");
+    QTest::addColumn<int>("playersPerTeam");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("targetAfter");
+    QTest::addColumn<QString>("sourceAfter");
+
+    QTest::newRow("three onto a team of five with room for one")
+        << false << 5 << "A,B,C,D,E" << "P,Q,R,S" << "0,2,3" << "A,B,C,D,E,P" << "Q,R,S";
+    QTest::newRow("full team takes nothing")
+        << false << 2 << "A,B,C" << "P,Q" << "0,1" << "A,B,C" << "P,Q";
+    QTest::newRow("empty team takes up to N + 1 in source order")
+        << false << 2 << "" << "P,Q,R,S,T" << "1,2,3,4" << "Q,R,S" << "P,T";
+    QTest::newRow("appended after the last entry")
+        << false << 4 << "Zed,Al" << "Bo" << "0" << "Zed,Al,Bo" << "";
+    QTest::newRow("unassigned takes all in alphabetical places")
+        << true << 2 << "Ann,Cy,Eve" << "Zed,bob,Dan" << "0,1,2" << "Ann,bob,Cy,Dan,Eve,Zed" << "";
+    QTest::newRow("unassigned puts a same name after its twin")
+        << true << 2 << "Ann,Bob" << "Bob" << "0" << "Ann,Bob,Bob" << "";
+    QTest::newRow("nothing selected") << false << 3 << "A" << "P,Q" << "" << "A" << "P,Q";
+}
+
+void tst_TeamSet::drop()
+{
+    QFETCH(bool, toUnassigned);
+    QFETCH(int, playersPerTeam);
+    QFETCH(QString, target);
+    QFETCH(QString, source);
+    QFETCH(QString, selected);
+    QFETCH(QString, targetAfter);
+    QFETCH(QString, sourceAfter);
+
+    Names into = names(target);
+    Names from = names(source);
+    std::vector<bool> marks(from.size());
+    for (const QString& index : selected.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        marks[index.toInt()] = true;
+    const auto kind = toUnassigned ? TeamDrop::ListKind::Unassigned : TeamDrop::ListKind::Team;
+    const Names moved = TeamDrop::DropPlayers(into, kind, playersPerTeam, from, marks, byName);
+    QCOMPARE(joined(into), targetAfter);
+    QCOMPARE(joined(from), sourceAfter);
+    QCOMPARE(moved.size() + from.size(), names(source).size());
+}
+
+void tst_TeamSet::canDrop_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<int>("source"); // -1: the drag came from no list
+    QTest::addColumn<bool>("allowed");
+
+    QTest::newRow("team onto another team") << 3 << 4 << true;
+    QTest::newRow("unassigned onto a team") << 1 << 0 << true;
+    QTest::newRow("team onto unassigned") << 0 << 7 << true;
+    QTest::newRow("onto its own list") << 5 << 5 << false;
+    QTest::newRow("unassigned onto itself") << 0 << 0 << false;
+    QTest::newRow("not from a list") << 2 << -1 << false;
+}
+
+void tst_TeamSet::canDrop()
+{
+    QFETCH(int, target);
+    QFETCH(int, source);
+    QFETCH(bool, allowed);
+
+    const auto kindOf = [](int id) {
+        return id == 0 ? TeamDrop::ListKind::Unassigned : TeamDrop::ListKind::Team;
+    };
+    const TeamDrop::ListRef from{source, kindOf(source)};
+    QCOMPARE(TeamDrop::CanDrop({target, kindOf(target)}, source < 0 ? nullptr : &from), allowed);
+}
+
+QTEST_GUILESS_MAIN(tst_TeamSet)
+#include "tst_TeamSet.moc"
