@@ -68,9 +68,12 @@ void tst_TeamPrintout::heading_data()
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("sizeHeading");
 
-    QTest::newRow("2 players") << 2 << "Tuesday" << "2-Player Teams";
-    QTest::newRow("11 players") << 11 << "Tuesday" << "11-Player Teams";
-    QTest::newRow("empty description keeps its line") << 5 << "" << "5-Player Teams";
+    QTest::newRow("2 players") << 2 << "Tuesday"
+                               << "2-Player Teams";
+    QTest::newRow("11 players") << 11 << "Tuesday"
+                                << "11-Player Teams";
+    QTest::newRow("empty description keeps its line") << 5 << ""
+                                                      << "5-Player Teams";
 }
 
 void tst_TeamPrintout::heading()
@@ -97,32 +100,19 @@ void tst_TeamPrintout::groups_data()
 
     QTest::newRow("teams 2, 3, 6, 9 then 11 alone")
         << 5 << "2:Al;3:Bo,Cy;6:Di,Ed,Fa,Gu,Hy,Ivo;9:Jo;11:Ka"
-        << QStringList{"font Arial 10 bold",
-                       "text 225 406 Team 2",
-                       "text 740 406 Team 3",
-                       "text 1255 406 Team 6",
-                       "text 1770 406 Team 9",
-                       "font Arial 10",
-                       "text 225 464 Al",
-                       "text 740 464 Bo",
-                       "text 1255 464 Di",
-                       "text 1770 464 Jo",
-                       "text 740 522 Cy",
-                       "text 1255 522 Ed",
-                       "text 1255 580 Fa",
-                       "text 1255 638 Gu",
-                       "text 1255 696 Hy",
+        << QStringList{"font Arial 10 bold", "text 225 406 Team 2", "text 740 406 Team 3",
+                       "text 1255 406 Team 6", "text 1770 406 Team 9", "font Arial 10",
+                       "text 225 464 Al", "text 740 464 Bo", "text 1255 464 Di", "text 1770 464 Jo",
+                       "text 740 522 Cy", "text 1255 522 Ed", "text 1255 580 Fa",
+                       "text 1255 638 Gu", "text 1255 696 Hy",
                        // the extra place in the last player row
-                       "text 1255 754 Ivo",
-                       "font Arial 10 bold",
+                       "text 1255 754 Ivo", "font Arial 10 bold",
                        // names, 6 player rows and an empty line later
-                       "text 225 870 Team 11",
-                       "font Arial 10",
-                       "text 225 928 Ka"};
+                       "text 225 870 Team 11", "font Arial 10", "text 225 928 Ka"};
     QTest::newRow("a long name is not cut")
-        << 2 << "1:" + QString(60, 'x') << QStringList{"font Arial 10 bold", "text 225 406 Team 1",
-                                                       "font Arial 10",
-                                                       "text 225 464 " + QString(60, 'x')};
+        << 2 << "1:" + QString(60, 'x')
+        << QStringList{"font Arial 10 bold", "text 225 406 Team 1", "font Arial 10",
+                       "text 225 464 " + QString(60, 'x')};
 }
 
 void tst_TeamPrintout::groups()

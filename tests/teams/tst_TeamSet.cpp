@@ -75,19 +75,33 @@ void tst_TeamSet::load_data()
     QTest::addColumn<QString>("unassigned");
 
     QTest::newRow("empty slots squeezed") << QByteArray("Tm0P0=\nTm0P1=\nTm0P2=Cy\n") << "Cy"
-                                          << "Cy" << "" << "";
-    QTest::newRow("name gone from the roster stays")
-        << QByteArray("Tm0P0=Zed\n") << "Ann" << "Zed" << "" << "Ann";
-    QTest::newRow("capitals take the mixed case name")
-        << QByteArray("Tm0P0=BOB\n") << "Ann,Bob" << "BOB" << "" << "Ann";
+                                          << "Cy"
+                                          << ""
+                                          << "";
+    QTest::newRow("name gone from the roster stays") << QByteArray("Tm0P0=Zed\n") << "Ann"
+                                                     << "Zed"
+                                                     << ""
+                                                     << "Ann";
+    QTest::newRow("capitals take the mixed case name") << QByteArray("Tm0P0=BOB\n") << "Ann,Bob"
+                                                       << "BOB"
+                                                       << ""
+                                                       << "Ann";
     QTest::newRow("first match only") << QByteArray("Tm0P0=bob\n") << "Bob,Bob"
-                                      << "bob" << "" << "Bob";
+                                      << "bob"
+                                      << ""
+                                      << "Bob";
     QTest::newRow("one name in two teams") << QByteArray("Tm0P0=Bob\nTm1P1=Bob\n") << "Bob,Cy"
-                                           << "Bob" << "Bob" << "Cy";
-    QTest::newRow("slots beyond N + 1 unread")
-        << QByteArray("Tm0P2=Al\nTm0P3=Dan\n") << "Al,Dan" << "Al" << "" << "Dan";
-    QTest::newRow("order as placed, not sorted")
-        << QByteArray("Tm0P0=Zed\nTm0P1=Al\n") << "" << "Zed,Al" << "" << "";
+                                           << "Bob"
+                                           << "Bob"
+                                           << "Cy";
+    QTest::newRow("slots beyond N + 1 unread") << QByteArray("Tm0P2=Al\nTm0P3=Dan\n") << "Al,Dan"
+                                               << "Al"
+                                               << ""
+                                               << "Dan";
+    QTest::newRow("order as placed, not sorted") << QByteArray("Tm0P0=Zed\nTm0P1=Al\n") << ""
+                                                 << "Zed,Al"
+                                                 << ""
+                                                 << "";
 }
 
 void tst_TeamSet::load()
@@ -124,8 +138,8 @@ void tst_TeamSet::savedKeysInOrder()
     QCOMPARE(lines.mid(0, 8), (QList<QByteArray>{"[Main]\r", "Description=Teams for 12/8/2026\r",
                                                  "Tm0=Team 1\r", "Tm0P0=Ann\r", "Tm0P1=\r",
                                                  "Tm0P2=\r", "Tm1=Team 2\r", "Tm1P0=\r"}));
-    QCOMPARE(lines.mid(lines.size() - 5),
-             (QList<QByteArray>{"Tm39=Team 40\r", "Tm39P0=Bo\r", "Tm39P1=Cy\r", "Tm39P2=Di\r", ""}));
+    QCOMPARE(lines.mid(lines.size() - 5), (QList<QByteArray>{"Tm39=Team 40\r", "Tm39P0=Bo\r",
+                                                             "Tm39P1=Cy\r", "Tm39P2=Di\r", ""}));
     QCOMPARE(TeamSetFile::Read("teams2.db", 2, "other"), set);
 }
 
@@ -191,19 +205,41 @@ void tst_TeamSet::drop_data()
     QTest::addColumn<QString>("targetAfter");
     QTest::addColumn<QString>("sourceAfter");
 
-    QTest::newRow("three onto a team of five with room for one")
-        << false << 5 << "A,B,C,D,E" << "P,Q,R,S" << "0,2,3" << "A,B,C,D,E,P" << "Q,R,S";
-    QTest::newRow("full team takes nothing")
-        << false << 2 << "A,B,C" << "P,Q" << "0,1" << "A,B,C" << "P,Q";
-    QTest::newRow("empty team takes up to N + 1 in source order")
-        << false << 2 << "" << "P,Q,R,S,T" << "1,2,3,4" << "Q,R,S" << "P,T";
-    QTest::newRow("appended after the last entry")
-        << false << 4 << "Zed,Al" << "Bo" << "0" << "Zed,Al,Bo" << "";
-    QTest::newRow("unassigned takes all in alphabetical places")
-        << true << 2 << "Ann,Cy,Eve" << "Zed,bob,Dan" << "0,1,2" << "Ann,bob,Cy,Dan,Eve,Zed" << "";
-    QTest::newRow("unassigned puts a same name after its twin")
-        << true << 2 << "Ann,Bob" << "Bob" << "0" << "Ann,Bob,Bob" << "";
-    QTest::newRow("nothing selected") << false << 3 << "A" << "P,Q" << "" << "A" << "P,Q";
+    QTest::newRow("three onto a team of five with room for one") << false << 5 << "A,B,C,D,E"
+                                                                 << "P,Q,R,S"
+                                                                 << "0,2,3"
+                                                                 << "A,B,C,D,E,P"
+                                                                 << "Q,R,S";
+    QTest::newRow("full team takes nothing") << false << 2 << "A,B,C"
+                                             << "P,Q"
+                                             << "0,1"
+                                             << "A,B,C"
+                                             << "P,Q";
+    QTest::newRow("empty team takes up to N + 1 in source order") << false << 2 << ""
+                                                                  << "P,Q,R,S,T"
+                                                                  << "1,2,3,4"
+                                                                  << "Q,R,S"
+                                                                  << "P,T";
+    QTest::newRow("appended after the last entry") << false << 4 << "Zed,Al"
+                                                   << "Bo"
+                                                   << "0"
+                                                   << "Zed,Al,Bo"
+                                                   << "";
+    QTest::newRow("unassigned takes all in alphabetical places") << true << 2 << "Ann,Cy,Eve"
+                                                                 << "Zed,bob,Dan"
+                                                                 << "0,1,2"
+                                                                 << "Ann,bob,Cy,Dan,Eve,Zed"
+                                                                 << "";
+    QTest::newRow("unassigned puts a same name after its twin") << true << 2 << "Ann,Bob"
+                                                                << "Bob"
+                                                                << "0"
+                                                                << "Ann,Bob,Bob"
+                                                                << "";
+    QTest::newRow("nothing selected") << false << 3 << "A"
+                                      << "P,Q"
+                                      << ""
+                                      << "A"
+                                      << "P,Q";
 }
 
 void tst_TeamSet::drop()

@@ -1,0 +1,430 @@
+#include "ScriptedPlatform.h"
+#include "TeamWindowTest.h"
+#include "TempDataDir.h"
+
+#include "teams/RowMarks.h"
+#include "teams/TeamWindowShape.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+const QString Cancel = QStringLiteral("Cancel edit of teams?");
+
+QStringList tabCaptions(const QTabWidget* pages)
+{
+    QStringList captions;
+    for (int i = 0; i < pages->count(); ++i)
+        captions << pages->tabText(i);
+    return captions;
+}
+
+QStringList tabNames(const QTabWidget* pages)
+{
+    QStringList names;
+    for (int i = 0; i < pages->count(); ++i)
+        names << pages->widget(i)->objectName();
+    return names;
+}
+
+void click(const QWidget& window, const char* name)
+{
+    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace
+
+class tst_TTeams : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void layout_data();
+    void layout();
+    void loadsOnEveryShow();
+    void drops_data();
+    void drops();
+    void okAndEnterSave_data();
+    void okAndEnterSave();
+    void cancelAsks_data();
+    void cancelAsks();
+    void closeBoxDropsEdits();
+    void resetSavesAtOnce();
+    void failedOk_data();
+    void failedOk();
+    void failedReset();
+    void printShowsTheMovedPlayers();
+
+private:
+    std::unique_ptr<TempDataDir> m_data;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<TTeams> m_window;
+};
+
+void tst_TTeams::init()
+{
+    m_data = std::make_unique<TempDataDir>();
+    m_platform = std::make_unique<ScriptedPlatform>();
+}
+
+// Takes the result first and restores the platform whatever happened, so one
+// failed case cannot leave a real dialog behind for the next.
+void tst_TTeams::cleanup()
+{
+    const QStringList unanswered = m_platform->unanswered();
+    const bool allUsed = m_platform->allAnswersUsed();
+    m_window.reset();
+    m_platform.reset();
+    m_data.reset();
+    QCOMPARE(unanswered, QStringList());
+    QVERIFY(allUsed);
+}
+
+void tst_TTeams::layout_data()
+{
+    QTest::addColumn<int>("players");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("pageControl");
+    QTest::addColumn<QStringList>("tabs");
+    QTest::addColumn<QStringList>("tabNames");
+    QTest::addColumn<int>("listHeight");
+    QTest::addColumn<QString>("marks");
+    QTest::addColumn<QString>("firstList");
+
+    const QStringList eights{"Teams 1-8", "Teams 9-16", "Teams 17-24"};
+    const QStringList fours{"Teams 1-4", "Teams 5-8", "Teams 9-10"};
+    const QStringList threeSheets{"TeamSheet1", "TeamSheet2", "TeamSheet3"};
+    QTest::newRow("2") << 2 << "2 Players" << QSize(644, 459) << "Player2PgCntl"
+                       << eights + QStringList{"Teams 25-32", "Teams 33-40"}
+                       << threeSheets + QStringList{"TeamSheet4", "TeamSheet5"} << 46 << "1 2 S"
+                       << "T1Lb";
+    QTest::newRow("3") << 3 << "3 Players" << QSize(644, 446) << "Player3PgCntl" << eights
+                       << threeSheets << 60 << "1 2 3 S"
+                       << "T1lb";
+    QTest::newRow("4") << 4 << "4 Players" << QSize(634, 497) << "Player4PgCntl"
+                       << QStringList{"Teams 1-8", "Teams 9-16", "Teams 17-18"} << threeSheets << 74
+                       << "1 2 3 4 S"
+                       << "T1lb";
+    QTest::newRow("5") << 5 << "5 Players" << QSize(638, 440) << "Player5PgCntl"
+                       << QStringList{"Teams 1-6", "Teams 7-12", "Teams 13-14"}
+                       << QStringList{"TeamsSheet1", "TeamSheet2", "TeamsSheet3"} << 88
+                       << "1 2 3 4 5 S"
+                       << "T1lb";
+    QTest::newRow("6") << 6 << "6 Players" << QSize(640, 460) << "Player6PgCntl"
+                       << QStringList{"Teams 1-6", "Teams 7-12"}
+                       << QStringList{"TeamSheet1", "TeamSheet2"} << 102 << "1 2 3 4 5 6 S"
+                       << "T1lb";
+    QTest::newRow("7") << 7 << "7 Player" << QSize(633, 383) << "Player7PgCntl" << fours
+                       << threeSheets << 116 << "1 2 3 4 5 6 7 S"
+                       << "T1lb";
+    QTest::newRow("8") << 8 << "8 Players" << QSize(634, 419) << "Player8PgCntl" << fours
+                       << threeSheets << 130 << "1 2 3 4 5 6 7 8 S"
+                       << "T1lb";
+    QTest::newRow("9") << 9 << "9 Players" << QSize(635, 432) << "Players9PgCntl" << fours
+                       << threeSheets << 144 << "1 2 3 4 5 6 7 8 9 S"
+                       << "T1lb";
+    QTest::newRow("10") << 10 << "10 Players" << QSize(633, 449) << "Players10PgCntl" << fours
+                        << threeSheets << 158 << "1 2 3 4 5 6 7 8 9 10 S"
+                        << "T1lb";
+    QTest::newRow("11") << 11 << "11 Players" << QSize(614, 395) << "Players11PgCntl"
+                        << QStringList{"Teams 1-2", "Teams 3-4", "Teams 5-6", "Teams 7-8",
+                                       "Teams 9-10"}
+                        << threeSheets + QStringList{"TeamSheet4", "TeamSheet5"} << 172
+                        << "1 2 3 4 5 6 7 8 9 10 11 S"
+                        << "T1lb";
+}
+
+void tst_TTeams::layout()
+{
+    QFETCH(int, players);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(QString, pageControl);
+    QFETCH(QStringList, tabs);
+    QFETCH(QStringList, tabNames);
+    QFETCH(int, listHeight);
+    QFETCH(QString, marks);
+    QFETCH(QString, firstList);
+
+    m_window = std::make_unique<TTeams>(players);
+    m_window->show();
+    QCOMPARE(m_window->windowTitle(), caption);
+    QCOMPARE(m_window->size(), client);
+    QCOMPARE(m_window->pageControl()->objectName(), pageControl);
+    QCOMPARE(tabCaptions(m_window->pageControl()), tabs);
+    QCOMPARE(::tabNames(m_window->pageControl()), tabNames);
+    QCOMPARE(m_window->teamList(1)->objectName(), firstList);
+    QCOMPARE(m_window->description()->maxLength(), 255);
+
+    const int teams = m_window->shape().teamCount();
+    for (int team = 1; team <= teams; ++team) {
+        TeamListWidget* list = m_window->teamList(team);
+        QCOMPARE(list->height(), listHeight);
+        // Every place has its row and no list scrolls.
+        QVERIFY(list->contentsRect().height() >= 14 * (players + 1));
+        QVERIFY(list->contentsRect().height() < 14 * (players + 2));
+        QVERIFY(list->dragEnabled());
+        QCOMPARE(m_window->teamEdit(team)->maxLength(), 255);
+        auto* label = m_window->findChild<RowMarks*>(QString("T%1lbl").arg(team));
+        QVERIFY(label);
+        QCOMPARE(label->marks().join(' '), marks);
+        // Each tab holds its teams whole.
+        QVERIFY(list->parentWidget()->rect().contains(list->geometry()));
+    }
+    m_window->close();
+}
+
+void tst_TTeams::loadsOnEveryShow()
+{
+    writeRoster(m_data->file("players.db"), {"zed", "Bo", "ann", "Cy"});
+    writeBytes(m_data->file("teams3.db"), "[Main]\r\nTm0P0=Cy\r\nTm5=Sixth\r\nTm5P3=Gone\r\n");
+    m_window = std::make_unique<TTeams>(3);
+    QCOMPARE(namesOf(m_window->playersList()), QString("ann,Bo,zed"));
+    QCOMPARE(m_window->description()->text(), QString("Teams for 12/8/2026"));
+    QCOMPARE(m_window->teamEdit(6)->text(), QString("Sixth"));
+    QCOMPARE(namesOf(m_window->teamList(6)), QString("Gone"));
+
+    // Edits not saved are gone at the next showing, which starts on tab 1.
+    m_window->pageControl()->setCurrentIndex(2);
+    m_window->teamEdit(1)->setText("Edited");
+    writeRoster(m_data->file("players.db"), {"zed", "Bo", "ann", "Cy", "Al"});
+    m_window->show();
+    QCOMPARE(m_window->pageControl()->currentIndex(), 0);
+    QCOMPARE(m_window->teamEdit(1)->text(), QString("Team 1"));
+    QCOMPARE(namesOf(m_window->playersList()), QString("Al,ann,Bo,zed"));
+    m_window->close();
+    QVERIFY(!QFile::exists(m_data->file("teams2.db")));
+}
+
+// The 5-player set: team 1 holds five, team 2 is full, three unassigned.
+void tst_TTeams::drops_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("fromAfter");
+    QTest::addColumn<QString>("toAfter");
+
+    QTest::newRow("three onto a team with room for one")
+        << 0 << QList<int>{0, 1, 2} << 1 << true << "Pat,Quin"
+        << "A1,A2,A3,A4,A5,Lou";
+    QTest::newRow("full team takes the drag and nothing moves")
+        << 0 << QList<int>{0} << 2 << true << "Lou,Pat,Quin"
+        << "B1,B2,B3,B4,B5,B6";
+    QTest::newRow("back to the unassigned list in order")
+        << 2 << QList<int>{5, 0} << 0 << true << "B2,B3,B4,B5"
+        << "B1,B6,Lou,Pat,Quin";
+    QTest::newRow("team to an empty team lands at its end")
+        << 1 << QList<int>{4, 1} << 3 << true << "A1,A3,A4"
+        << "A2,A5";
+    QTest::newRow("onto its own list refused")
+        << 1 << QList<int>{0} << 1 << false << "A1,A2,A3,A4,A5"
+        << "A1,A2,A3,A4,A5";
+}
+
+void tst_TTeams::drops()
+{
+    QFETCH(int, from);
+    QFETCH(QList<int>, rows);
+    QFETCH(int, to);
+    QFETCH(bool, taken);
+    QFETCH(QString, fromAfter);
+    QFETCH(QString, toAfter);
+
+    writeRoster(m_data->file("players.db"), {"Quin", "Lou", "Pat"});
+    writeBytes(m_data->file("teams5.db"),
+               "[Main]\r\nTm0P0=A1\r\nTm0P1=A2\r\nTm0P2=A3\r\nTm0P3=A4\r\nTm0P4=A5\r\n"
+               "Tm1P0=B1\r\nTm1P1=B2\r\nTm1P2=B3\r\nTm1P3=B4\r\nTm1P4=B5\r\nTm1P5=B6\r\n");
+    m_window = std::make_unique<TTeams5>();
+    m_window->show();
+    QCOMPARE(dragSelection(listOf(*m_window, from), rows, listOf(*m_window, to)), taken);
+    QCOMPARE(namesOf(listOf(*m_window, from)), fromAfter);
+    QCOMPARE(namesOf(listOf(*m_window, to)), toAfter);
+    m_window->close();
+}
+
+void tst_TTeams::okAndEnterSave_data()
+{
+    QTest::addColumn<bool>("enter");
+    QTest::newRow("OK button") << false;
+    QTest::newRow("Enter in a team name") << true;
+}
+
+void tst_TTeams::okAndEnterSave()
+{
+    QFETCH(bool, enter);
+
+    writeRoster(m_data->file("players.db"), {"Ann", "Bo"});
+    m_window = std::make_unique<TTeams7>();
+    m_window->show();
+    QVERIFY(dragSelection(m_window->playersList(), {1}, m_window->teamList(10)));
+    m_window->teamEdit(3)->clear();
+    m_window->description()->setText("Friday");
+    if (enter)
+        QTest::keyClick(m_window->teamEdit(3), Qt::Key_Return);
+    else
+        click(*m_window, "OkBtn");
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_window->result(), int(QDialog::Accepted));
+    const QByteArray saved = readBytes(m_data->file("teams7.db"));
+    QVERIFY(saved.contains("Description=Friday\r\n"));
+    QVERIFY(saved.contains("\r\nTm2=Team 3\r\n"));
+    QVERIFY(saved.contains("\r\nTm9P0=Bo\r\nTm9P1=\r\n"));
+
+    m_window->show();
+    QCOMPARE(m_window->teamEdit(3)->text(), QString("Team 3"));
+    QCOMPARE(namesOf(m_window->playersList()), QString("Ann"));
+    m_window->close();
+}
+
+void tst_TTeams::cancelAsks_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Escape, No keeps every edit") << true << false;
+    QTest::newRow("Escape, Yes drops them") << true << true;
+    QTest::newRow("Cancel, No") << false << false;
+    QTest::newRow("Cancel, Yes") << false << true;
+}
+
+void tst_TTeams::cancelAsks()
+{
+    QFETCH(bool, escape);
+    QFETCH(bool, yes);
+
+    writeRoster(m_data->file("players.db"), {"Ann"});
+    m_window = std::make_unique<TTeams2>();
+    m_window->show();
+    QVERIFY(dragSelection(m_window->playersList(), {0}, m_window->teamList(1)));
+    yes ? m_platform->answerYes() : m_platform->answerNo();
+    if (escape)
+        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    else
+        click(*m_window, "CancelBtn");
+    QCOMPARE(m_platform->messages(), QStringList{Cancel});
+    QCOMPARE(m_platform->shown.first().caption, QString("Confirm"));
+    QCOMPARE(m_window->isVisible(), !yes);
+    QCOMPARE(namesOf(m_window->teamList(1)), QString("Ann"));
+    QVERIFY(!QFile::exists(m_data->file("teams2.db")));
+    m_window->close();
+}
+
+void tst_TTeams::closeBoxDropsEdits()
+{
+    m_window = std::make_unique<TTeams4>();
+    m_window->show();
+    m_window->teamEdit(18)->setText("Kept?");
+    QVERIFY(m_window->close());
+    QVERIFY(m_platform->shown.isEmpty());
+    QCOMPARE(m_window->result(), int(QDialog::Rejected));
+    QVERIFY(!QFile::exists(m_data->file("teams4.db")));
+}
+
+void tst_TTeams::resetSavesAtOnce()
+{
+    writeRoster(m_data->file("players.db"), {"Ann", "Bo"});
+    writeBytes(m_data->file("teams6.db"),
+               "[Main]\r\nDescription=Old\r\nTm11=Last\r\nTm11P6=Bo\r\n");
+    m_window = std::make_unique<TTeams6>();
+    m_window->show();
+    click(*m_window, "ResetBtn");
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_platform->shown.isEmpty());
+    QCOMPARE(m_window->teamEdit(12)->text(), QString("Team 12"));
+    QCOMPARE(namesOf(m_window->playersList()), QString("Ann,Bo"));
+
+    m_platform->answerYes();
+    click(*m_window, "CancelBtn");
+    const QByteArray saved = readBytes(m_data->file("teams6.db"));
+    QVERIFY(saved.contains("Description=Teams for 12/8/2026\r\n"));
+    QVERIFY(saved.contains("\r\nTm11=Team 12\r\n"));
+    QVERIFY(saved.contains("\r\nTm11P6=\r\n"));
+}
+
+void tst_TTeams::failedOk_data()
+{
+    QTest::addColumn<bool>("closeAnyway");
+    QTest::newRow("stays open with its edits") << false;
+    QTest::newRow("closes after the question") << true;
+}
+
+// A folder where the file should be makes every write fail, also as root.
+void tst_TTeams::failedOk()
+{
+    QFETCH(bool, closeAnyway);
+
+    const QString path = m_data->file("teams8.db");
+    QVERIFY(QDir().mkpath(path));
+    m_window = std::make_unique<TTeams8>();
+    m_window->show();
+    m_window->teamEdit(1)->setText("Unsaved");
+    closeAnyway ? m_platform->answerYes() : m_platform->answerNo();
+    click(*m_window, "OkBtn");
+    QCOMPARE(m_platform->messages(),
+             (QStringList{"Cannot write the file " + path + ".  The teams were not saved.",
+                          "Close the teams without saving your changes?"}));
+    QCOMPARE(m_platform->shown.first().caption, QString("Error"));
+    QCOMPARE(m_window->isVisible(), !closeAnyway);
+    QCOMPARE(m_window->teamEdit(1)->text(), QString("Unsaved"));
+    m_window->close();
+}
+
+void tst_TTeams::failedReset()
+{
+    const QString path = m_data->file("teams9.db");
+    QVERIFY(QDir().mkpath(path));
+    m_window = std::make_unique<TTeams9>();
+    m_window->show();
+    click(*m_window, "ResetBtn");
+    QCOMPARE(m_platform->messages(),
+             QStringList{"Cannot write the file " + path + ".  The teams were not saved."});
+    QVERIFY(m_window->isVisible());
+    m_window->close();
+}
+
+void tst_TTeams::printShowsTheMovedPlayers()
+{
+    const QString pdfToText = QStandardPaths::findExecutable("pdftotext");
+    if (pdfToText.isEmpty())
+        QSKIP("poppler-utils is not installed");
+    writeRoster(m_data->file("players.db"), {"Ann Able", "Bo Brisk"});
+    m_window = std::make_unique<TTeams10>();
+    m_window->show();
+    click(*m_window, "HelpBtn");
+    QCOMPARE(m_platform->helpTopics, QList<int>{116});
+    QVERIFY(dragSelection(m_window->playersList(), {1}, m_window->teamList(4)));
+    m_window->teamEdit(4)->setText("Fourth");
+
+    const QString pdf = m_data->document("teams.pdf");
+    m_platform->printToPdf(pdf);
+    click(*m_window, "PrintBtn");
+    QProcess text;
+    text.start(pdfToText, {"-layout", pdf, "-"});
+    QVERIFY(text.waitForFinished(10000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains("Practice Teams"), qPrintable(printed));
+    QVERIFY2(printed.contains("10-Player Teams"), qPrintable(printed));
+    QVERIFY2(printed.contains("Fourth"), qPrintable(printed));
+    QVERIFY2(printed.contains("Bo Brisk"), qPrintable(printed));
+    QVERIFY2(!printed.contains("Ann Able"), qPrintable(printed));
+    QVERIFY(!QFile::exists(m_data->file("teams10.db")));
+
+    m_platform->cancelDialog();
+    QVERIFY(QFile::remove(pdf));
+    click(*m_window, "PrintBtn");
+    QVERIFY(!QFile::exists(pdf));
+    m_window->close();
+}
+
+QTEST_MAIN(tst_TTeams)
+#include "tst_TTeams.moc"
