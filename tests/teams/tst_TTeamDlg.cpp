@@ -1,0 +1,275 @@
+#include "ScriptedPlatform.h"
+#include "TeamWindowTest.h"
+#include "TempDataDir.h"
+
+#include "teams/TTeamDlg.h"
+#include "teams/TeamSet.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QString NotValid = QStringLiteral("Not a valid number of players");
+
+void click(const QWidget& window, const char* name)
+{
+    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// teams<N>.db with one player in its first team.
+void placeOne(const TempDataDir& data, int players)
+{
+    writeBytes(data.file(QString("teams%1.db").arg(players)), "[Main]\r\nTm0P0=Ann\r\n");
+}
+
+} // namespace
+
+class tst_TTeamDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void layout();
+    void invalidNumber_data();
+    void invalidNumber();
+    void opensTheSet_data();
+    void opensTheSet();
+    void printAll_data();
+    void printAll();
+    void printAllToPdf();
+    void resetAllWritesEverySet();
+    void resetAllReportsWhatFailed();
+
+private:
+    std::unique_ptr<TempDataDir> m_data;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<TTeamDlg> m_selector;
+};
+
+void tst_TTeamDlg::init()
+{
+    m_data = std::make_unique<TempDataDir>();
+    m_platform = std::make_unique<ScriptedPlatform>();
+    m_selector = std::make_unique<TTeamDlg>();
+}
+
+void tst_TTeamDlg::cleanup()
+{
+    const QStringList unanswered = m_platform->unanswered();
+    const bool allUsed = m_platform->allAnswersUsed();
+    m_selector.reset();
+    m_platform.reset();
+    m_data.reset();
+    QCOMPARE(unanswered, QStringList());
+    QVERIFY(allUsed);
+}
+
+void tst_TTeamDlg::layout()
+{
+    m_selector->showModeless();
+    QCOMPARE(m_selector->windowTitle(), QString("Practice Teams"));
+    QCOMPARE(m_selector->size(), QSize(317, 122));
+    QCOMPARE(m_selector->pos(), QPoint(126, 136));
+    QCOMPARE(m_selector->findChild<QLabel*>("Label1")->text(),
+             QString("To view a set of Practice Teams, "));
+    QCOMPARE(m_selector->findChild<QLabel*>("Label2")->text(),
+             QString("enter the number of players per team:"));
+    QComboBox* players = m_selector->playerCbo();
+    QCOMPARE(players->count(), 10);
+    QCOMPARE(players->itemText(0), QString("2"));
+    QCOMPARE(players->itemText(9), QString("11"));
+    QCOMPARE(players->maxVisibleItems(), 10);
+    QCOMPARE(players->width(), 38);
+
+    // Tab order: the entry, OK, Help, Print All, Reset All, Cancel.
+    QStringList order;
+    QWidget* widget = players;
+    for (int i = 0; i < 6; ++i, widget = widget->nextInFocusChain()) {
+        while (widget->focusPolicy() == Qt::NoFocus || !widget->objectName().size())
+            widget = widget->nextInFocusChain();
+        order << widget->objectName();
+    }
+    QCOMPARE(order, (QStringList{"PlayerCbo", "OkBtn", "HelpBtn", "PrintAllBtn", "ResetAll",
+                                 "CancelBtn"}));
+    for (QPushButton* button : m_selector->findChildren<QPushButton*>())
+        QVERIFY(!button->isDefault() && !button->autoDefault());
+
+    click(*m_selector, "HelpBtn");
+    QCOMPARE(m_platform->helpTopics, QList<int>{116});
+
+    // Shown again after a choice: the entry is empty and it stays where it was.
+    players->setEditText("5");
+    m_selector->move(300, 200);
+    QTest::keyClick(m_selector.get(), Qt::Key_Escape);
+    QVERIFY(!m_selector->isVisible());
+    m_selector->showModeless();
+    QCOMPARE(players->currentText(), QString());
+    QCOMPARE(players->currentIndex(), -1);
+    QCOMPARE(m_selector->pos(), QPoint(300, 200));
+    m_selector->close();
+}
+
+void tst_TTeamDlg::invalidNumber_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("one") << "1";
+    QTest::newRow("twelve") << "12";
+    QTest::newRow("letters") << "six";
+    QTest::newRow("nothing") << "";
+    QTest::newRow("a fraction") << "2.5";
+    QTest::newRow("negative") << "-5";
+}
+
+void tst_TTeamDlg::invalidNumber()
+{
+    QFETCH(QString, entry);
+
+    m_selector->showModeless();
+    m_selector->playerCbo()->setEditText(entry);
+    click(*m_selector, "OkBtn");
+    QCOMPARE(m_platform->messages(), QStringList{NotValid});
+    QCOMPARE(m_platform->shown.first().caption, QString("Error"));
+    QVERIFY(m_selector->isVisible());
+    QCOMPARE(m_selector->playerCbo()->currentText(), entry);
+    m_selector->close();
+}
+
+void tst_TTeamDlg::opensTheSet_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("picked");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("typed 7") << "7" << false << "7 Player";
+    QTest::newRow("typed with blanks") << " 11 " << false << "11 Players";
+    QTest::newRow("picked 2") << "2" << true << "2 Players";
+}
+
+void tst_TTeamDlg::opensTheSet()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, picked);
+    QFETCH(QString, caption);
+
+    m_selector->showModeless();
+    if (picked)
+        m_selector->playerCbo()->setCurrentIndex(m_selector->playerCbo()->findText(entry));
+    else
+        QTest::keyClicks(m_selector->playerCbo(), entry);
+    // Enter is not OK here.
+    QTest::keyClick(m_selector->playerCbo(), Qt::Key_Return);
+    QVERIFY(m_platform->shown.isEmpty());
+
+    QString shownCaption;
+    bool modal = false;
+    m_platform->runDialog([&](QDialog& window) {
+        shownCaption = window.windowTitle();
+        modal = window.isModal();
+        window.close();
+    });
+    click(*m_selector, "OkBtn");
+    QCOMPARE(shownCaption, caption);
+    QVERIFY(modal);
+    QVERIFY(!m_selector->isVisible());
+    QVERIFY(m_selector->findChildren<TTeams*>().isEmpty());
+}
+
+void tst_TTeamDlg::printAll_data()
+{
+    QTest::addColumn<QList<int>>("placed");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QList<int>>("printed");
+
+    QTest::newRow("the 5- and 9-player sets") << QList<int>{9, 5} << true << QList<int>{5, 9};
+    QTest::newRow("no set with a player") << QList<int>{} << true << QList<int>{};
+    QTest::newRow("the smallest and largest") << QList<int>{11, 2} << true << QList<int>{2, 11};
+    QTest::newRow("print dialog cancelled") << QList<int>{3} << false << QList<int>{};
+}
+
+void tst_TTeamDlg::printAll()
+{
+    QFETCH(QList<int>, placed);
+    QFETCH(bool, confirmed);
+    QFETCH(QList<int>, printed);
+
+    for (const int players : placed)
+        placeOne(*m_data, players);
+    // A named set without players prints nothing either.
+    writeBytes(m_data->file("teams7.db"), "[Main]\r\nDescription=Named\r\nTm0=Reds\r\n");
+    const QString pdf = m_data->document("all.pdf");
+    confirmed ? m_platform->printToPdf(pdf) : m_platform->cancelDialog();
+    const std::vector<int> jobs = m_selector->PrintAllSets();
+    QCOMPARE(QList<int>(jobs.begin(), jobs.end()), printed);
+    QCOMPARE(m_platform->shown.size(), 1);
+    QCOMPARE(m_platform->shown.first().kind, QString("print"));
+    QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
+    QVERIFY(m_selector->findChildren<TTeams*>().isEmpty());
+}
+
+void tst_TTeamDlg::printAllToPdf()
+{
+    const QString pdfToText = QStandardPaths::findExecutable("pdftotext");
+    if (pdfToText.isEmpty())
+        QSKIP("poppler-utils is not installed");
+    placeOne(*m_data, 8);
+    const QString pdf = m_data->document("eight.pdf");
+    m_platform->printToPdf(pdf);
+    m_selector->showModeless();
+    click(*m_selector, "PrintAllBtn");
+    QVERIFY(m_selector->isVisible());
+    QProcess text;
+    text.start(pdfToText, {pdf, "-"});
+    QVERIFY(text.waitForFinished(10000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains("8-Player Teams"), qPrintable(printed));
+    QVERIFY2(printed.contains("Teams for 12/8/2026"), qPrintable(printed));
+    QVERIFY2(printed.contains("Ann"), qPrintable(printed));
+    m_selector->close();
+}
+
+void tst_TTeamDlg::resetAllWritesEverySet()
+{
+    writeRoster(m_data->file("players.db"), {"Ann"});
+    placeOne(*m_data, 4);
+    m_selector->showModeless();
+    click(*m_selector, "ResetAll");
+    QVERIFY(m_platform->shown.isEmpty());
+    QVERIFY(m_selector->isVisible());
+    for (int players = 2; players <= 11; ++players) {
+        const QByteArray saved = readBytes(m_data->file(QString("teams%1.db").arg(players)));
+        // A file already there keeps its keys where they stand.
+        QVERIFY(saved.contains("\r\nDescription=Teams for 12/8/2026\r\n"));
+        QVERIFY(saved.contains("\r\nTm0P0=\r\n"));
+        if (players != 4)
+            QVERIFY(
+                saved.startsWith("[Main]\r\nDescription=Teams for 12/8/2026\r\nTm0=Team 1\r\n"));
+        QCOMPARE(saved.count("="), 1 + TeamSetFile::TeamCount(players) * (players + 2));
+    }
+    QVERIFY(m_selector->findChildren<TTeams*>().isEmpty());
+    m_selector->close();
+}
+
+void tst_TTeamDlg::resetAllReportsWhatFailed()
+{
+    const QString path = m_data->file("teams6.db");
+    QVERIFY(QDir().mkpath(path));
+    m_selector->showModeless();
+    click(*m_selector, "ResetAll");
+    QCOMPARE(m_platform->messages(),
+             QStringList{"Cannot write the file " + path + ".  The teams were not saved."});
+    QCOMPARE(m_platform->beeps, 1);
+    QVERIFY(QFile::exists(m_data->file("teams5.db")));
+    QVERIFY(QFile::exists(m_data->file("teams7.db")));
+    m_selector->close();
+}
+
+QTEST_MAIN(tst_TTeamDlg)
+#include "tst_TTeamDlg.moc"
