@@ -4,8 +4,10 @@
 #include "app/TMainForm.h"
 #include "plans/TPlanDetailDlg.h"
 #include "store/ProfileStore.h"
+#include "teams/TTeamDlg.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +82,7 @@ private slots:
     void commandsWithoutPlanDoNothing();
     void closingWritesGeometry();
     void helpOpensContents();
+    void teamsSelectorMadeOnceOnFirstUse();
     void printSetupRunsPrinterSetup();
     void teamBannerAt24Points();
     void windowMenuListsPlans();
@@ -353,6 +356,25 @@ void tst_TMainForm::helpOpensContents()
     form.findChild<QToolButton*>(QStringLiteral("actionHelpContentsButton"))->click();
     action(form, QStringLiteral("actionHelpContents"))->trigger();
     QCOMPARE(platform.helpTopics, QList<int>({100, 100}));
+}
+
+void tst_TMainForm::teamsSelectorMadeOnceOnFirstUse()
+{
+    TempDataDir data;
+    ScriptedPlatform platform;
+    TMainForm form;
+    QVERIFY(form.findChildren<TTeamDlg*>().isEmpty());
+    action(form, QStringLiteral("actionTeams"))->trigger();
+    QCOMPARE(form.findChildren<TTeamDlg*>().size(), 1);
+    TTeamDlg* selector = form.findChild<TTeamDlg*>();
+    QVERIFY(selector->isVisible());
+    QVERIFY(!selector->isModal());
+    selector->playerCbo()->setEditText(QStringLiteral("4"));
+    // Shown again while open: brought forward, the entry kept.
+    form.findChild<QToolButton*>(QStringLiteral("actionTeamsButton"))->click();
+    QCOMPARE(form.findChildren<TTeamDlg*>().size(), 1);
+    QCOMPARE(selector->playerCbo()->currentText(), QStringLiteral("4"));
+    selector->hide();
 }
 
 void tst_TMainForm::printSetupRunsPrinterSetup()
