@@ -1,0 +1,104 @@
+// Times the practice teams: creating and showing the 2-player window (40
+// teams), Reset All (ten windows created, reset and saved), and the printing
+// part of Print All to a PDF file with all ten sets filled (the print dialog
+// left out). The roster holds 100 players.
+// Usage: teams_bench
+
+#include "report/AppPrinter.h"
+#include "store/ProfileStore.h"
+#include "teams/TTeamDlg.h"
+#include "teams/TTeams.h"
+#include "teams/TeamSet.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int Runs = 10;
+constexpr int Players = 100;
+
+double millisecondsOf(const std::function<void()>& step)
+{
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+void report(const char* what, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    std::printf("%-34s median %8.2f ms   best %8.2f ms\n", what, times[times.size() / 2],
+                times.front());
+}
+
+void writeRoster()
+{
+    for (int i = 0; i < Players; ++i)
+        WriteProfileText("players.db", "Players", "Name", "Player " + std::to_string(i), i, true);
+    WriteProfileText("players.db", "Players", "Name", "", Players, true);
+}
+
+// Every set with as many players placed as the roster allows.
+void fillEverySet()
+{
+    for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n) {
+        TeamSet set = TeamSetFile::Empty(n, "12/8/2026");
+        int player = 0;
+        for (Team& team : set.teams) {
+            for (int place = 0; place <= n && player < Players; ++place)
+                team.players.push_back("Player " + std::to_string(player++));
+        }
+        TeamSetFile::Write(TeamSetFile::FileName(n), n, set);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir work;
+    InitDataDir(work.path().toStdString() + "/");
+    writeRoster();
+    fillEverySet();
+
+    std::vector<double> show;
+    for (int run = 0; run < Runs; ++run) {
+        show.push_back(millisecondsOf([] {
+            TTeams2 window;
+            window.show();
+            QCoreApplication::processEvents();
+        }));
+    }
+    report("2-player window created and shown", show);
+
+    QPrinter& printer = AppPrinter::printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(work.filePath(QStringLiteral("teams.pdf")));
+    std::vector<double> print;
+    for (int run = 0; run < Runs; ++run) {
+        print.push_back(millisecondsOf([] {
+            for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n) {
+                TTeams window(n);
+                window.PrintAll();
+            }
+        }));
+    }
+    report("Print All, ten sets to PDF", print);
+
+    TTeamDlg selector;
+    std::vector<double> reset;
+    for (int run = 0; run < Runs; ++run)
+        reset.push_back(millisecondsOf([&selector] { selector.ResetAllSets(); }));
+    report("Reset All, ten sets", reset);
+    return 0;
+}
