@@ -44,7 +44,6 @@ private slots:
     void opensTheSet();
     void printAll_data();
     void printAll();
-    void printAllToPdf();
     void resetAllWritesEverySet();
     void resetAllReportsWhatFailed();
 
@@ -212,27 +211,6 @@ void tst_TTeamDlg::printAll()
     QCOMPARE(m_platform->shown.first().kind, QString("print"));
     QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
     QVERIFY(m_selector->findChildren<TTeams*>().isEmpty());
-}
-
-void tst_TTeamDlg::printAllToPdf()
-{
-    const QString pdfToText = QStandardPaths::findExecutable("pdftotext");
-    if (pdfToText.isEmpty())
-        QSKIP("poppler-utils is not installed");
-    placeOne(*m_data, 8);
-    const QString pdf = m_data->document("eight.pdf");
-    m_platform->printToPdf(pdf);
-    m_selector->showModeless();
-    click(*m_selector, "PrintAllBtn");
-    QVERIFY(m_selector->isVisible());
-    QProcess text;
-    text.start(pdfToText, {pdf, "-"});
-    QVERIFY(text.waitForFinished(10000));
-    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-    QVERIFY2(printed.contains("8-Player Teams"), qPrintable(printed));
-    QVERIFY2(printed.contains("Teams for 12/8/2026"), qPrintable(printed));
-    QVERIFY2(printed.contains("Ann"), qPrintable(printed));
-    m_selector->close();
 }
 
 void tst_TTeamDlg::resetAllWritesEverySet()

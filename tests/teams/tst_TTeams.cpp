@@ -54,13 +54,11 @@ private slots:
     void drops();
     void okAndEnterSave_data();
     void okAndEnterSave();
-    void cancelAsks_data();
-    void cancelAsks();
-    void closeBoxDropsEdits();
+    void leaveWithoutSaving_data();
+    void leaveWithoutSaving();
     void resetSavesAtOnce();
-    void failedOk_data();
-    void failedOk();
-    void failedReset();
+    void failedSave_data();
+    void failedSave();
     void printShowsTheMovedPlayers();
 
 private:
@@ -287,47 +285,49 @@ void tst_TTeams::okAndEnterSave()
     m_window->close();
 }
 
-void tst_TTeams::cancelAsks_data()
+void tst_TTeams::leaveWithoutSaving_data()
 {
-    QTest::addColumn<bool>("escape");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("Escape, No keeps every edit") << true << false;
-    QTest::newRow("Escape, Yes drops them") << true << true;
-    QTest::newRow("Cancel, No") << false << false;
-    QTest::newRow("Cancel, Yes") << false << true;
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("answer"); // empty: no question is asked
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Escape, No keeps every edit") << "Escape"
+                                                 << "No" << false;
+    QTest::newRow("Escape, Yes drops them") << "Escape"
+                                            << "Yes" << true;
+    QTest::newRow("Cancel, No") << "CancelBtn"
+                                << "No" << false;
+    QTest::newRow("Cancel, Yes") << "CancelBtn"
+                                 << "Yes" << true;
+    QTest::newRow("close box, no question") << "close"
+                                            << "" << true;
 }
 
-void tst_TTeams::cancelAsks()
+void tst_TTeams::leaveWithoutSaving()
 {
-    QFETCH(bool, escape);
-    QFETCH(bool, yes);
+    QFETCH(QString, how);
+    QFETCH(QString, answer);
+    QFETCH(bool, closed);
 
     writeRoster(m_data->file("players.db"), {"Ann"});
-    m_window = std::make_unique<TTeams2>();
-    m_window->show();
-    QVERIFY(dragSelection(m_window->playersList(), {0}, m_window->teamList(1)));
-    yes ? m_platform->answerYes() : m_platform->answerNo();
-    if (escape)
-        QTest::keyClick(m_window.get(), Qt::Key_Escape);
-    else
-        click(*m_window, "CancelBtn");
-    QCOMPARE(m_platform->messages(), QStringList{Cancel});
-    QCOMPARE(m_platform->shown.first().caption, QString("Confirm"));
-    QCOMPARE(m_window->isVisible(), !yes);
-    QCOMPARE(namesOf(m_window->teamList(1)), QString("Ann"));
-    QVERIFY(!QFile::exists(m_data->file("teams2.db")));
-    m_window->close();
-}
-
-void tst_TTeams::closeBoxDropsEdits()
-{
     m_window = std::make_unique<TTeams4>();
     m_window->show();
-    m_window->teamEdit(18)->setText("Kept?");
-    QVERIFY(m_window->close());
-    QVERIFY(m_platform->shown.isEmpty());
+    QVERIFY(dragSelection(m_window->playersList(), {0}, m_window->teamList(18)));
+    if (!answer.isEmpty())
+        answer == "Yes" ? m_platform->answerYes() : m_platform->answerNo();
+    if (how == "Escape")
+        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    else if (how == "close")
+        m_window->close();
+    else
+        click(*m_window, "CancelBtn");
+    QCOMPARE(m_platform->messages(), answer.isEmpty() ? QStringList() : QStringList{Cancel});
+    if (!answer.isEmpty())
+        QCOMPARE(m_platform->shown.first().caption, QString("Confirm"));
+    QCOMPARE(m_window->isVisible(), !closed);
     QCOMPARE(m_window->result(), int(QDialog::Rejected));
+    QCOMPARE(namesOf(m_window->teamList(18)), QString("Ann"));
     QVERIFY(!QFile::exists(m_data->file("teams4.db")));
+    m_window->close();
 }
 
 void tst_TTeams::resetSavesAtOnce()
@@ -351,44 +351,42 @@ void tst_TTeams::resetSavesAtOnce()
     QVERIFY(saved.contains("\r\nTm11P6=\r\n"));
 }
 
-void tst_TTeams::failedOk_data()
+void tst_TTeams::failedSave_data()
 {
-    QTest::addColumn<bool>("closeAnyway");
-    QTest::newRow("stays open with its edits") << false;
-    QTest::newRow("closes after the question") << true;
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("answer"); // to the question after a failed OK
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("OK, stays open with its edits") << "OkBtn"
+                                                   << "No" << false;
+    QTest::newRow("OK, closes after the question") << "OkBtn"
+                                                   << "Yes" << true;
+    QTest::newRow("Reset, stays open") << "ResetBtn"
+                                       << "" << false;
 }
 
 // A folder where the file should be makes every write fail, also as root.
-void tst_TTeams::failedOk()
+void tst_TTeams::failedSave()
 {
-    QFETCH(bool, closeAnyway);
+    QFETCH(QString, button);
+    QFETCH(QString, answer);
+    QFETCH(bool, closed);
 
     const QString path = m_data->file("teams8.db");
     QVERIFY(QDir().mkpath(path));
     m_window = std::make_unique<TTeams8>();
     m_window->show();
     m_window->teamEdit(1)->setText("Unsaved");
-    closeAnyway ? m_platform->answerYes() : m_platform->answerNo();
-    click(*m_window, "OkBtn");
-    QCOMPARE(m_platform->messages(),
-             (QStringList{"Cannot write the file " + path + ".  The teams were not saved.",
-                          "Close the teams without saving your changes?"}));
+    QStringList messages{"Cannot write the file " + path + ".  The teams were not saved."};
+    if (!answer.isEmpty()) {
+        answer == "Yes" ? m_platform->answerYes() : m_platform->answerNo();
+        messages << "Close the teams without saving your changes?";
+    }
+    click(*m_window, button.toLatin1());
+    QCOMPARE(m_platform->messages(), messages);
     QCOMPARE(m_platform->shown.first().caption, QString("Error"));
-    QCOMPARE(m_window->isVisible(), !closeAnyway);
-    QCOMPARE(m_window->teamEdit(1)->text(), QString("Unsaved"));
-    m_window->close();
-}
-
-void tst_TTeams::failedReset()
-{
-    const QString path = m_data->file("teams9.db");
-    QVERIFY(QDir().mkpath(path));
-    m_window = std::make_unique<TTeams9>();
-    m_window->show();
-    click(*m_window, "ResetBtn");
-    QCOMPARE(m_platform->messages(),
-             QStringList{"Cannot write the file " + path + ".  The teams were not saved."});
-    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->isVisible(), !closed);
+    if (button == "OkBtn")
+        QCOMPARE(m_window->teamEdit(1)->text(), QString("Unsaved"));
     m_window->close();
 }
 

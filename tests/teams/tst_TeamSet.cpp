@@ -1,10 +1,10 @@
+#include "TeamWindowTest.h"
 #include "TempDataDir.h"
 
 #include "teams/TeamDrop.h"
 #include "teams/TeamSet.h"
 
 #include <QDir>
-#include <QFile>
 #include <QtTest>
 
 namespace {
@@ -27,19 +27,6 @@ QString joined(const Names& list)
     return parts.join(QLatin1Char(','));
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool byName(const std::string& a, const std::string& b)
 {
     return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) < 0;
@@ -55,14 +42,11 @@ private slots:
     void load_data();
     void load();
     void savedKeysInOrder();
-    void emptyNameSavedByNumber();
-    void longDescriptionCut();
+    void valuesThatChangeOnTheWay();
     void windowsFile();
     void failedWrite();
     void drop_data();
     void drop();
-    void canDrop_data();
-    void canDrop();
 };
 
 // teams2.db with the given body under [Main], read against a roster.
@@ -86,10 +70,10 @@ void tst_TeamSet::load_data()
                                                        << "BOB"
                                                        << ""
                                                        << "Ann";
-    QTest::newRow("first match only") << QByteArray("Tm0P0=bob\n") << "Bob,Bob"
-                                      << "bob"
-                                      << ""
-                                      << "Bob";
+    QTest::newRow("one placement takes one entry") << QByteArray("Tm0P0=bob\n") << "Bob,Bob"
+                                                   << "bob"
+                                                   << ""
+                                                   << "Bob";
     QTest::newRow("one name in two teams") << QByteArray("Tm0P0=Bob\nTm1P1=Bob\n") << "Bob,Cy"
                                            << "Bob"
                                            << "Bob"
@@ -113,7 +97,7 @@ void tst_TeamSet::load()
     QFETCH(QString, unassigned);
 
     TempDataDir data;
-    writeFile(data.file("teams2.db"), "[Main]\n" + body);
+    writeBytes(data.file("teams2.db"), "[Main]\n" + body);
     const TeamSet set = TeamSetFile::Read("teams2.db", 2, "12/8/2026");
     Names players = names(roster);
     TakePlacedPlayers(set, players);
@@ -133,7 +117,7 @@ void tst_TeamSet::savedKeysInOrder()
     set.teams[39].players = {"Bo", "Cy", "Di"};
     QVERIFY(TeamSetFile::Write("teams2.db", 2, set));
 
-    const QList<QByteArray> lines = readFile(data.file("teams2.db")).split('\n');
+    const QList<QByteArray> lines = readBytes(data.file("teams2.db")).split('\n');
     QCOMPARE(lines.size(), 1 + 1 + 40 * 4 + 1); // section, description, keys, end
     QCOMPARE(lines.mid(0, 8), (QList<QByteArray>{"[Main]\r", "Description=Teams for 12/8/2026\r",
                                                  "Tm0=Team 1\r", "Tm0P0=Ann\r", "Tm0P1=\r",
@@ -143,39 +127,35 @@ void tst_TeamSet::savedKeysInOrder()
     QCOMPARE(TeamSetFile::Read("teams2.db", 2, "other"), set);
 }
 
-void tst_TeamSet::emptyNameSavedByNumber()
+// What cannot come back as typed: an empty team name is stored by number,
+// an empty description reads as the default, long values are cut at 255.
+void tst_TeamSet::valuesThatChangeOnTheWay()
 {
     TempDataDir data;
     TeamSet set = TeamSetFile::Empty(11, "today");
     set.teams[9].name.clear();
+    set.teams[0].name = std::string(256, 'n');
     set.description.clear();
     QVERIFY(TeamSetFile::Write("teams11.db", 11, set));
-    const TeamSet read = TeamSetFile::Read("teams11.db", 11, "today");
+    QVERIFY(readBytes(data.file("teams11.db")).contains("Description=\r\n"));
+    TeamSet read = TeamSetFile::Read("teams11.db", 11, "today");
     QCOMPARE(read.teams[9].name, std::string("Team 10"));
-    // An empty description is stored empty and reads as the default.
-    QVERIFY(readFile(data.file("teams11.db")).contains("Description=\r\n"));
-    QCOMPARE(read.description, std::string("Teams for today"));
-}
-
-void tst_TeamSet::longDescriptionCut()
-{
-    TempDataDir data;
-    TeamSet set = TeamSetFile::Empty(3, "today");
-    set.description = std::string(300, 'd');
-    set.teams[0].name = std::string(256, 'n');
-    QVERIFY(TeamSetFile::Write("teams3.db", 3, set));
-    QVERIFY(readFile(data.file("teams3.db")).contains(QByteArray(300, 'd')));
-    const TeamSet read = TeamSetFile::Read("teams3.db", 3, "today");
-    QCOMPARE(read.description, std::string(255, 'd'));
     QCOMPARE(read.teams[0].name, std::string(255, 'n'));
+    QCOMPARE(read.description, std::string("Teams for today"));
+
+    set.description = std::string(300, 'd');
+    QVERIFY(TeamSetFile::Write("teams11.db", 11, set));
+    QVERIFY(readBytes(data.file("teams11.db")).contains(QByteArray(300, 'd')));
+    read = TeamSetFile::Read("teams11.db", 11, "today");
+    QCOMPARE(read.description, std::string(255, 'd'));
 }
 
 // A set saved by the Windows edition: CR LF lines, Windows-1252 bytes.
 void tst_TeamSet::windowsFile()
 {
     TempDataDir data;
-    writeFile(data.file("teams5.db"), "[Main]\r\nDescription=Caf\xe9 night\r\nTm0=Los Ni\xf1os\r\n"
-                                      "Tm0P0=\r\nTm0P1=Jos\xe9\r\nTm13=Last\r\nTm13P5=Zo\xeb\r\n");
+    writeBytes(data.file("teams5.db"), "[Main]\r\nDescription=Caf\xe9 night\r\nTm0=Los Ni\xf1os\r\n"
+                                       "Tm0P0=\r\nTm0P1=Jos\xe9\r\nTm13=Last\r\nTm13P5=Zo\xeb\r\n");
     const TeamSet set = TeamSetFile::Read("teams5.db", 5, "today");
     QCOMPARE(set.description, std::string("Café night"));
     QCOMPARE(set.teams[0].name, std::string("Los Niños"));
@@ -262,33 +242,6 @@ void tst_TeamSet::drop()
     QCOMPARE(joined(into), targetAfter);
     QCOMPARE(joined(from), sourceAfter);
     QCOMPARE(moved.size() + from.size(), names(source).size());
-}
-
-void tst_TeamSet::canDrop_data()
-{
-    QTest::addColumn<int>("target");
-    QTest::addColumn<int>("source"); // -1: the drag came from no list
-    QTest::addColumn<bool>("allowed");
-
-    QTest::newRow("team onto another team") << 3 << 4 << true;
-    QTest::newRow("unassigned onto a team") << 1 << 0 << true;
-    QTest::newRow("team onto unassigned") << 0 << 7 << true;
-    QTest::newRow("onto its own list") << 5 << 5 << false;
-    QTest::newRow("unassigned onto itself") << 0 << 0 << false;
-    QTest::newRow("not from a list") << 2 << -1 << false;
-}
-
-void tst_TeamSet::canDrop()
-{
-    QFETCH(int, target);
-    QFETCH(int, source);
-    QFETCH(bool, allowed);
-
-    const auto kindOf = [](int id) {
-        return id == 0 ? TeamDrop::ListKind::Unassigned : TeamDrop::ListKind::Team;
-    };
-    const TeamDrop::ListRef from{source, kindOf(source)};
-    QCOMPARE(TeamDrop::CanDrop({target, kindOf(target)}, source < 0 ? nullptr : &from), allowed);
 }
 
 QTEST_GUILESS_MAIN(tst_TeamSet)
