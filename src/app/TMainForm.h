@@ -8,6 +8,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolButton;
+class TextDocumentDlg;
 
 // The main window: menu, button bar, team banner and the area in which the
 // practice plan windows open. Every command of the program starts here.
@@ -29,6 +30,11 @@ public:
     void EnablePlanCommands();
     void RefreshTeamBanner();
 
+    // Shows the evaluation or scouting window with the document at `path`
+    // (the file need not exist), beside the other windows.
+    void OpenEvaluation(const QString& path);
+    void OpenScoutingReport(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -42,6 +48,8 @@ private:
     void CmPrintSetupClick();
     void CmExit();
     void CmDrills();
+    void CmEvaluations();
+    void CmScouting();
     void CmHelp();
     void Cascade1Click();
     void Tile1Click();
@@ -62,6 +70,8 @@ private:
                            QAction* command);
 
     QMdiArea* m_mdiArea = nullptr;
+    TextDocumentDlg* m_evaluationDlg = nullptr; // created on first use
+    TextDocumentDlg* m_scoutingDlg = nullptr;
     QLabel* m_teamName = nullptr;
     QMenu* m_windowMenu = nullptr;
     bool m_shown = false;
