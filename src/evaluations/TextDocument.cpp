@@ -4,6 +4,7 @@
 #include "plans/CalendarDate.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
+#include "store/TextEncoding.h"
 
 #include <algorithm>
 
@@ -16,19 +17,6 @@ constexpr int MaxLines = 1000000;
 std::string headKeyName(const TextDocumentKind& kind, TextDocumentKind::HeadKey key)
 {
     return std::string(key == TextDocumentKind::HeadKey::Date ? "Date" : kind.teamKey);
-}
-
-// Bytes of the first `count` UTF-8 characters of `text` (all when fewer).
-std::size_t bytesOfCharacters(std::string_view text, std::size_t count)
-{
-    std::size_t bytes = 0;
-    while (bytes < text.size() && count > 0) {
-        ++bytes;
-        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
-            ++bytes;
-        --count;
-    }
-    return bytes;
 }
 
 } // namespace
@@ -74,7 +62,7 @@ std::vector<std::string> StoredLines(const std::vector<std::string>& displayed)
     for (const std::string& line : displayed) {
         std::string_view rest = line;
         do {
-            const std::size_t piece = bytesOfCharacters(rest, StoredLineLimit);
+            const std::size_t piece = TextEncoding::leadingCharacters(rest, StoredLineLimit).size();
             stored.emplace_back(rest.substr(0, piece));
             rest.remove_prefix(piece);
         } while (!rest.empty());

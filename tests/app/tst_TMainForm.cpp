@@ -2,6 +2,7 @@
 #include "TempDataDir.h"
 
 #include "app/TMainForm.h"
+#include "evaluations/TextDocumentDlg.h"
 #include "plans/TPlanDetailDlg.h"
 #include "store/ProfileStore.h"
 
@@ -86,6 +87,8 @@ private slots:
     void openPlanStartsInPathFolder();
     void exitAsksEachChangedPlanLeastRecentFirst();
     void exitStopsWhenASaveIsAbandoned();
+    void documentCommands_data();
+    void documentCommands();
 };
 
 void tst_TMainForm::menu_data()
@@ -112,9 +115,9 @@ void tst_TMainForm::menu_data()
     QTest::newRow("drills") << "actionDrills"
                             << "&Drills..." << QKeySequence("Alt+D") << true;
     QTest::newRow("evaluations") << "actionEvaluations"
-                                 << "&Evaluations..." << QKeySequence("Alt+E") << false;
+                                 << "&Evaluations..." << QKeySequence("Alt+E") << true;
     QTest::newRow("scouting") << "actionScouting"
-                              << "&Scouting Reports..." << QKeySequence("Alt+S") << false;
+                              << "&Scouting Reports..." << QKeySequence("Alt+S") << true;
     QTest::newRow("teams") << "actionTeams"
                            << "Create &Teams..." << QKeySequence("Alt+T") << false;
     QTest::newRow("players") << "actionPlayersList"
@@ -465,6 +468,84 @@ void tst_TMainForm::exitStopsWhenASaveIsAbandoned()
     QCOMPARE(platform.messages(), QStringList({"Save changes to New Plan?"}));
     QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
     QVERIFY(qobject_cast<TPlanDetailDlg*>(plan->widget())->isChanged());
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_TMainForm::documentCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("evaluations") << "actionEvaluations"
+                                 << "Open Game Evaluation"
+                                 << "Game Evaluations (*.gev)"
+                                 << "*.gev"
+                                 << "SPath"
+                                 << "Evaluation";
+    QTest::newRow("scouting reports") << "actionScouting"
+                                      << "Open Scouting Report"
+                                      << "Scouting Reports (*.rep)"
+                                      << "*.rep"
+                                      << "EPath"
+                                      << "Scouting Report";
+}
+
+void tst_TMainForm::documentCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, title);
+    QFETCH(QString, filter);
+    QFETCH(QString, pattern);
+    QFETCH(QString, key);
+    QFETCH(QString, caption);
+
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    QVERIFY(form.findChild<QToolButton*>(command + QStringLiteral("Button"))->isEnabled());
+
+    // Cancelled: nothing written, no window made.
+    platform.cancelDialog();
+    action(form, command)->trigger();
+    QVERIFY(!readPrefs().contains(key));
+    QVERIFY(form.findChildren<TextDocumentDlg*>().isEmpty());
+    QCOMPARE(platform.fileRequests.last().initialFolder, QString());
+
+    // A new name: its folder remembered, the window shown with the path.
+    const QString path = data.document(QStringLiteral("NEW") + pattern.mid(1));
+    platform.chooseFile(path);
+    action(form, command)->trigger();
+    const Platform::FileRequest request = platform.fileRequests.last();
+    QCOMPARE(request.title, title);
+    QCOMPARE(request.filter, filter);
+    QCOMPARE(request.fileName, pattern);
+    QCOMPARE(request.defaultSuffix, pattern.mid(2));
+    std::string folder;
+    ReadProfileText("prefs.db", "General", key.toStdString(), folder, 256, "", -1, true);
+    QCOMPARE(QString::fromStdString(folder), data.folder());
+    const QList<TextDocumentDlg*> windows = form.findChildren<TextDocumentDlg*>();
+    QCOMPARE(windows.size(), 1);
+    TextDocumentDlg* window = windows.first();
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->windowTitle(), caption);
+    QCOMPARE(window->documentPath(), path);
+    QCOMPARE(window->documentFolder(), data.folder());
+
+    // The next run starts in that folder and reuses the one window.
+    window->close();
+    platform.chooseFile(path);
+    action(form, command)->trigger();
+    QCOMPARE(platform.fileRequests.last().initialFolder, data.folder());
+    QCOMPARE(form.findChildren<TextDocumentDlg*>(), windows);
+    QVERIFY(window->isVisible());
+    window->close();
     QVERIFY(platform.unanswered().isEmpty());
 }
 
