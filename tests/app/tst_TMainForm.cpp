@@ -474,78 +474,51 @@ void tst_TMainForm::exitStopsWhenASaveIsAbandoned()
 void tst_TMainForm::documentCommands_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("dialog"); // title, filter, file name
     QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("caption");
 
     QTest::newRow("evaluations") << "actionEvaluations"
-                                 << "Open Game Evaluation"
-                                 << "Game Evaluations (*.gev)"
-                                 << "*.gev"
-                                 << "SPath"
-                                 << "Evaluation";
-    QTest::newRow("scouting reports") << "actionScouting"
-                                      << "Open Scouting Report"
-                                      << "Scouting Reports (*.rep)"
-                                      << "*.rep"
-                                      << "EPath"
-                                      << "Scouting Report";
+                                 << QStringList{"Open Game Evaluation", "Game Evaluations (*.gev)",
+                                                "*.gev"}
+                                 << "SPath";
+    QTest::newRow("scouting reports")
+        << "actionScouting"
+        << QStringList{"Open Scouting Report", "Scouting Reports (*.rep)", "*.rep"} << "EPath";
 }
 
+// Cancelled: nothing written, no window made. Chosen (a new name): the folder
+// remembered for the next run, the one window shown with the path.
 void tst_TMainForm::documentCommands()
 {
     QFETCH(QString, command);
-    QFETCH(QString, title);
-    QFETCH(QString, filter);
-    QFETCH(QString, pattern);
+    QFETCH(QStringList, dialog);
     QFETCH(QString, key);
-    QFETCH(QString, caption);
 
     TempDataDir data;
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
     ScriptedPlatform platform;
     TMainForm form;
     form.show();
-    QVERIFY(form.findChild<QToolButton*>(command + QStringLiteral("Button"))->isEnabled());
-
-    // Cancelled: nothing written, no window made.
     platform.cancelDialog();
     action(form, command)->trigger();
     QVERIFY(!readPrefs().contains(key));
     QVERIFY(form.findChildren<TextDocumentDlg*>().isEmpty());
-    QCOMPARE(platform.fileRequests.last().initialFolder, QString());
 
-    // A new name: its folder remembered, the window shown with the path.
-    const QString path = data.document(QStringLiteral("NEW") + pattern.mid(1));
-    platform.chooseFile(path);
-    action(form, command)->trigger();
-    const Platform::FileRequest request = platform.fileRequests.last();
-    QCOMPARE(request.title, title);
-    QCOMPARE(request.filter, filter);
-    QCOMPARE(request.fileName, pattern);
-    QCOMPARE(request.defaultSuffix, pattern.mid(2));
-    std::string folder;
-    ReadProfileText("prefs.db", "General", key.toStdString(), folder, 256, "", -1, true);
-    QCOMPARE(QString::fromStdString(folder), data.folder());
-    const QList<TextDocumentDlg*> windows = form.findChildren<TextDocumentDlg*>();
-    QCOMPARE(windows.size(), 1);
-    TextDocumentDlg* window = windows.first();
-    QVERIFY(window->isVisible());
-    QVERIFY(!window->isModal());
-    QCOMPARE(window->windowTitle(), caption);
-    QCOMPARE(window->documentPath(), path);
-    QCOMPARE(window->documentFolder(), data.folder());
-
-    // The next run starts in that folder and reuses the one window.
-    window->close();
-    platform.chooseFile(path);
-    action(form, command)->trigger();
-    QCOMPARE(platform.fileRequests.last().initialFolder, data.folder());
-    QCOMPARE(form.findChildren<TextDocumentDlg*>(), windows);
-    QVERIFY(window->isVisible());
-    window->close();
+    const QString path = data.document(QStringLiteral("NEW") + dialog[2].mid(1));
+    for (int run = 0; run < 2; ++run) {
+        platform.chooseFile(path);
+        action(form, command)->trigger();
+        const Platform::FileRequest request = platform.fileRequests.last();
+        QCOMPARE(QStringList({request.title, request.filter, request.fileName}), dialog);
+        QCOMPARE(request.initialFolder, run == 0 ? QString() : data.folder());
+        QVERIFY(readPrefs().contains(key + "=" + data.folder()));
+        const QList<TextDocumentDlg*> windows = form.findChildren<TextDocumentDlg*>();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(windows.first()->isVisible() && !windows.first()->isModal());
+        QCOMPARE(windows.first()->documentPath(), path);
+        QCOMPARE(windows.first()->documentFolder(), data.folder());
+        windows.first()->close();
+    }
     QVERIFY(platform.unanswered().isEmpty());
 }
 
