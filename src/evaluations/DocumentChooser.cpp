@@ -21,7 +21,7 @@ std::optional<QString> ChooseTextDocument(const TextDocumentKind& kind)
     Platform::FileRequest request;
     request.title = qt(kind.openTitle);
     request.filter = qt(kind.openFilter);
-    request.defaultSuffix = qt(kind.openDefaultSuffix);
+    request.defaultSuffix = qt(kind.extension);
     request.fileName = QStringLiteral("*.") + qt(kind.extension);
     // Empty: the dialog's own choice of folder.
     request.initialFolder = QString::fromStdString(GeneralSettings::readText(folderKey));

@@ -110,7 +110,6 @@ void TextDocumentDlg::openDocument(const QString& path, const QString& folder)
 {
     if (!isVisible()) {
         setDocument(path, folder);
-        setWindowModality(Qt::NonModal);
         show();
         return;
     }
@@ -137,7 +136,7 @@ void TextDocumentDlg::showEvent(QShowEvent* event)
 
 void TextDocumentDlg::CmShow()
 {
-    RestoreWindowPos(this, m_kind.positionSection.data());
+    RestoreWindowPos(this, m_kind.positionSection);
     const TextDocument document = LoadTextDocument(m_path.toStdString(), m_kind);
     if (IsNewDocument(document)) {
         const LocaleFormats formats = Platform::instance().localeFormats();
@@ -271,7 +270,7 @@ void TextDocumentDlg::done(int result)
 void TextDocumentDlg::CmClose()
 {
     m_path.clear();
-    SaveWindowPos(this, m_kind.positionSection.data());
+    SaveWindowPos(this, m_kind.positionSection);
 }
 
 // Escape asks as the Cancel button does rather than dropping the edits.

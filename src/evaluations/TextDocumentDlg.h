@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 class AnnouncementsBox;
 class FocusTracker;

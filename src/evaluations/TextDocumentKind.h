@@ -28,11 +28,11 @@ struct TextDocumentKind
     int clientWidth;
     int clientHeight;
     int buttonLeft;
-    std::string_view dateLabel;       // "&Date of Evaluation"
-    std::string_view textLabel;       // "&Evaluation"
-    std::string_view dateFieldName;   // "EvalDate"
-    std::string_view textFieldName;   // "Evaluation"
-    std::string_view positionSection; // window position in prefs.db
+    std::string_view dateLabel;     // "&Date of Evaluation"
+    std::string_view textLabel;     // "&Evaluation"
+    std::string_view dateFieldName; // "EvalDate"
+    std::string_view textFieldName; // "Evaluation"
+    const char* positionSection;    // window position in prefs.db
     int helpTopic;
 
     // Messages.
@@ -43,7 +43,6 @@ struct TextDocumentKind
     // The main frame's open dialog and the folder it remembers.
     std::string_view openTitle;
     std::string_view openFilter;
-    std::string_view openDefaultSuffix;
     std::string_view folderKey; // in section "General" of prefs.db
 
     // The save dialog.

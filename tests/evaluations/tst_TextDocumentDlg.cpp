@@ -273,7 +273,7 @@ void tst_TextDocumentDlg::cancel()
     QVERIFY(!QFile::exists(path("GAME.gev")));
     if (!yes)
         return;
-    const std::string section(m_window->kind().positionSection);
+    const std::string section = m_window->kind().positionSection;
     QCOMPARE(ReadProfileInt("prefs.db", section, "X", -100, -1, true), 140);
     QCOMPARE(ReadProfileInt("prefs.db", "PlanDetail", "X", -100, -1, true), -100);
     m_window->move(0, 0);
