@@ -116,7 +116,7 @@ void TextDocumentDlg::openDocument(const QString& path, const QString& folder)
     // The next OK must not write the shown text under the chosen name.
     if (!isChanged() || AskConfirm(qt(m_kind.cancelQuestion))) {
         setDocument(path, folder);
-        CmShow();
+        loadDocument(); // in place: the window stays where the coach put it
     }
     raise();
     activateWindow();
@@ -137,6 +137,11 @@ void TextDocumentDlg::showEvent(QShowEvent* event)
 void TextDocumentDlg::CmShow()
 {
     RestoreWindowPos(this, m_kind.positionSection);
+    loadDocument();
+}
+
+void TextDocumentDlg::loadDocument()
+{
     const TextDocument document = LoadTextDocument(m_path.toStdString(), m_kind);
     if (IsNewDocument(document)) {
         const LocaleFormats formats = Platform::instance().localeFormats();

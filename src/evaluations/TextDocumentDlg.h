@@ -58,6 +58,7 @@ private:
     void CmClose();
     void focusLeft(QWidget* widget);
 
+    void loadDocument();
     void showInFields(const TextDocument& document);
     TextDocument fromFields() const;
     bool dateAllowsSaving();
