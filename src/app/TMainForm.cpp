@@ -2,6 +2,10 @@
 
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
+#include "evaluations/DocumentChooser.h"
+#include "evaluations/TGameEvalDlg.h"
+#include "evaluations/TScoutReportDlg.h"
+#include "evaluations/TextDocumentKind.h"
 #include "plans/PlanFile.h"
 #include "plans/TPlanDetailDlg.h"
 #include "prefs/GeneralSettings.h"
@@ -108,10 +112,10 @@ void TMainForm::createActions()
                        QKeySequence(Qt::ALT | Qt::Key_F4));
     m_drills = addAction("actionDrills", QStringLiteral("&Drills..."), &TMainForm::CmDrills,
                          QKeySequence(Qt::ALT | Qt::Key_D));
-    m_evaluations = addAction("actionEvaluations", QStringLiteral("&Evaluations..."), nullptr,
-                              QKeySequence(Qt::ALT | Qt::Key_E));
-    m_scouting = addAction("actionScouting", QStringLiteral("&Scouting Reports..."), nullptr,
-                           QKeySequence(Qt::ALT | Qt::Key_S));
+    m_evaluations = addAction("actionEvaluations", QStringLiteral("&Evaluations..."),
+                              &TMainForm::CmEvaluations, QKeySequence(Qt::ALT | Qt::Key_E));
+    m_scouting = addAction("actionScouting", QStringLiteral("&Scouting Reports..."),
+                           &TMainForm::CmScouting, QKeySequence(Qt::ALT | Qt::Key_S));
     m_teams = addAction("actionTeams", QStringLiteral("Create &Teams..."), &TMainForm::CmTeams,
                         QKeySequence(Qt::ALT | Qt::Key_T));
     m_playersList = addAction("actionPlayersList", QStringLiteral("P&layers List..."), nullptr,
@@ -368,6 +372,32 @@ void TMainForm::CmTeams()
     if (!m_teamDlg)
         m_teamDlg = new TTeamDlg(this);
     m_teamDlg->showModeless();
+}
+
+void TMainForm::CmEvaluations()
+{
+    if (const std::optional<QString> path = ChooseTextDocument(GameEvaluationKind))
+        OpenEvaluation(*path);
+}
+
+void TMainForm::CmScouting()
+{
+    if (const std::optional<QString> path = ChooseTextDocument(ScoutingReportKind))
+        OpenScoutingReport(*path);
+}
+
+void TMainForm::OpenEvaluation(const QString& path)
+{
+    if (!m_evaluationDlg)
+        m_evaluationDlg = new TGameEvalDlg(this);
+    m_evaluationDlg->openDocument(path, QString::fromStdString(FolderOfPath(path.toStdString())));
+}
+
+void TMainForm::OpenScoutingReport(const QString& path)
+{
+    if (!m_scoutingDlg)
+        m_scoutingDlg = new TScoutReportDlg(this);
+    m_scoutingDlg->openDocument(path, QString::fromStdString(FolderOfPath(path.toStdString())));
 }
 
 void TMainForm::CmHelp()

@@ -9,6 +9,7 @@ class QMdiSubWindow;
 class QMenu;
 class QToolButton;
 class TTeamDlg;
+class TextDocumentDlg;
 
 // The main window: menu, button bar, team banner and the area in which the
 // practice plan windows open. Every command of the program starts here.
@@ -30,6 +31,11 @@ public:
     void EnablePlanCommands();
     void RefreshTeamBanner();
 
+    // Shows the evaluation or scouting window with the document at `path`
+    // (the file need not exist), beside the other windows.
+    void OpenEvaluation(const QString& path);
+    void OpenScoutingReport(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -44,6 +50,8 @@ private:
     void CmExit();
     void CmDrills();
     void CmTeams();
+    void CmEvaluations();
+    void CmScouting();
     void CmHelp();
     void Cascade1Click();
     void Tile1Click();
@@ -64,6 +72,8 @@ private:
                            QAction* command);
 
     QMdiArea* m_mdiArea = nullptr;
+    TextDocumentDlg* m_evaluationDlg = nullptr; // created on first use
+    TextDocumentDlg* m_scoutingDlg = nullptr;
     QLabel* m_teamName = nullptr;
     QMenu* m_windowMenu = nullptr;
     bool m_shown = false;

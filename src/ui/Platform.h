@@ -35,6 +35,8 @@ public:
         QString initialFolder; // empty: the dialog's own choice
         QString fileName;      // "*.pln" or a full path
         QString defaultSuffix; // "pln"
+        // Save dialog: ask before replacing an existing file.
+        bool askOverwrite = true;
     };
 
     virtual ~Platform() = default;

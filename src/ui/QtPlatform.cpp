@@ -91,6 +91,7 @@ std::optional<QString> QtPlatform::saveFileName(const FileRequest& request)
     prepareFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askOverwrite);
     return runFileDialog(dialog);
 }
 

@@ -2,6 +2,7 @@
 #include "TempDataDir.h"
 
 #include "app/TMainForm.h"
+#include "evaluations/TextDocumentDlg.h"
 #include "plans/TPlanDetailDlg.h"
 #include "store/ProfileStore.h"
 #include "teams/TTeamDlg.h"
@@ -89,6 +90,8 @@ private slots:
     void openPlanStartsInPathFolder();
     void exitAsksEachChangedPlanLeastRecentFirst();
     void exitStopsWhenASaveIsAbandoned();
+    void documentCommands_data();
+    void documentCommands();
 };
 
 void tst_TMainForm::menu_data()
@@ -115,9 +118,9 @@ void tst_TMainForm::menu_data()
     QTest::newRow("drills") << "actionDrills"
                             << "&Drills..." << QKeySequence("Alt+D") << true;
     QTest::newRow("evaluations") << "actionEvaluations"
-                                 << "&Evaluations..." << QKeySequence("Alt+E") << false;
+                                 << "&Evaluations..." << QKeySequence("Alt+E") << true;
     QTest::newRow("scouting") << "actionScouting"
-                              << "&Scouting Reports..." << QKeySequence("Alt+S") << false;
+                              << "&Scouting Reports..." << QKeySequence("Alt+S") << true;
     QTest::newRow("teams") << "actionTeams"
                            << "Create &Teams..." << QKeySequence("Alt+T") << true;
     QTest::newRow("players") << "actionPlayersList"
@@ -487,6 +490,57 @@ void tst_TMainForm::exitStopsWhenASaveIsAbandoned()
     QCOMPARE(platform.messages(), QStringList({"Save changes to New Plan?"}));
     QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
     QVERIFY(qobject_cast<TPlanDetailDlg*>(plan->widget())->isChanged());
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_TMainForm::documentCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("dialog"); // title, filter, file name
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("evaluations") << "actionEvaluations"
+                                 << QStringList{"Open Game Evaluation", "Game Evaluations (*.gev)",
+                                                "*.gev"}
+                                 << "SPath";
+    QTest::newRow("scouting reports")
+        << "actionScouting"
+        << QStringList{"Open Scouting Report", "Scouting Reports (*.rep)", "*.rep"} << "EPath";
+}
+
+// Cancelled: nothing written, no window made. Chosen (a new name): the folder
+// remembered for the next run, the one window shown with the path.
+void tst_TMainForm::documentCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QStringList, dialog);
+    QFETCH(QString, key);
+
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    platform.cancelDialog();
+    action(form, command)->trigger();
+    QVERIFY(!readPrefs().contains(key));
+    QVERIFY(form.findChildren<TextDocumentDlg*>().isEmpty());
+
+    const QString path = data.document(QStringLiteral("NEW") + dialog[2].mid(1));
+    for (int run = 0; run < 2; ++run) {
+        platform.chooseFile(path);
+        action(form, command)->trigger();
+        const Platform::FileRequest request = platform.fileRequests.last();
+        QCOMPARE(QStringList({request.title, request.filter, request.fileName}), dialog);
+        QCOMPARE(request.initialFolder, run == 0 ? QString() : data.folder());
+        QVERIFY(readPrefs().contains(key + "=" + data.folder()));
+        const QList<TextDocumentDlg*> windows = form.findChildren<TextDocumentDlg*>();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(windows.first()->isVisible() && !windows.first()->isModal());
+        QCOMPARE(windows.first()->documentPath(), path);
+        QCOMPARE(windows.first()->documentFolder(), data.folder());
+        windows.first()->close();
+    }
     QVERIFY(platform.unanswered().isEmpty());
 }
 

@@ -1,0 +1,289 @@
+#include "evaluations/TextDocumentDlg.h"
+
+#include "evaluations/TextDocument.h"
+#include "evaluations/TextDocumentKind.h"
+#include "evaluations/TextDocumentPrintout.h"
+#include "plans/AnnouncementsBox.h"
+#include "plans/CalendarDate.h"
+#include "plans/FocusTracker.h"
+#include "report/PrintJob.h"
+#include "ui/DialogServices.h"
+#include "ui/Platform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int FieldHeight = 21;
+
+QString qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString qt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QLabel* addLabel(QWidget* parent, std::string_view text, QPoint at, QWidget* buddy)
+{
+    auto* label = new QLabel(qt(text), parent);
+    label->move(at);
+    label->adjustSize();
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+TextDocumentDlg::TextDocumentDlg(const TextDocumentKind& kind, QWidget* parent)
+    : QDialog(parent), m_kind(kind)
+{
+    setObjectName(qt(kind.dateFieldName) + QStringLiteral("Dlg"));
+    setWindowTitle(qt(kind.caption));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFixedSize(kind.clientWidth, kind.clientHeight);
+    createControls();
+    m_focus = new FocusTracker(this);
+    connect(m_focus, &FocusTracker::left, this, &TextDocumentDlg::focusLeft);
+    // Ending the program closes the window as its close box would.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        if (isVisible())
+            close();
+    });
+}
+
+TextDocumentDlg::~TextDocumentDlg()
+{
+    // Children about to go move the focus; nothing of this window may react.
+    delete m_focus;
+}
+
+void TextDocumentDlg::createControls()
+{
+    m_date = new QLineEdit(this);
+    m_date->setObjectName(qt(m_kind.dateFieldName));
+    m_date->setGeometry(8, 24, 113, FieldHeight);
+    addLabel(this, m_kind.dateLabel, {8, 8}, m_date);
+
+    m_opponent = new QLineEdit(this);
+    m_opponent->setObjectName(QStringLiteral("Opponent"));
+    m_opponent->setGeometry(136, 24, 193, FieldHeight);
+    addLabel(this, "&Opponent", {136, 8}, m_opponent);
+
+    m_text = new AnnouncementsBox(this);
+    m_text->setObjectName(qt(m_kind.textFieldName));
+    m_text->setGeometry(8, 76, 321, 189);
+    addLabel(this, m_kind.textLabel, {8, 60}, m_text);
+
+    QPushButton* ok = addButton("OkBtn", QStringLiteral("OK"), 8, &TextDocumentDlg::CmOk);
+    ok->setDefault(true);
+    m_cancelBtn = addButton("CancelBtn", QStringLiteral("Cancel"), 40, &TextDocumentDlg::CmCancel);
+    addButton("PrintBtn", QStringLiteral("P&rint"), 72, &TextDocumentDlg::CmPrint);
+    addButton("HelpBtn", QStringLiteral("&Help"), 104, &TextDocumentDlg::CmHelp);
+    // Creation order is the tab order: date, opponent, text, then the buttons.
+}
+
+QPushButton* TextDocumentDlg::addButton(const char* name, const QString& text, int top,
+                                        void (TextDocumentDlg::*handler)())
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(m_kind.buttonLeft, top, 75, 25);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void TextDocumentDlg::setDocument(const QString& path, const QString& folder)
+{
+    m_path = path;
+    m_folder = folder;
+}
+
+void TextDocumentDlg::openDocument(const QString& path, const QString& folder)
+{
+    if (!isVisible()) {
+        setDocument(path, folder);
+        show();
+        return;
+    }
+    // The next OK must not write the shown text under the chosen name.
+    if (!isChanged() || AskConfirm(qt(m_kind.cancelQuestion))) {
+        setDocument(path, folder);
+        loadDocument(); // in place: the window stays where the coach put it
+    }
+    raise();
+    activateWindow();
+}
+
+bool TextDocumentDlg::isChanged() const
+{
+    return m_date->isModified() || m_opponent->isModified() || m_text->document()->isModified();
+}
+
+void TextDocumentDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        CmShow();
+}
+
+void TextDocumentDlg::CmShow()
+{
+    RestoreWindowPos(this, m_kind.positionSection);
+    loadDocument();
+}
+
+void TextDocumentDlg::loadDocument()
+{
+    const TextDocument document = LoadTextDocument(m_path.toStdString(), m_kind);
+    if (IsNewDocument(document)) {
+        const LocaleFormats formats = Platform::instance().localeFormats();
+        const QDate today = Platform::instance().today();
+        TextDocument fresh;
+        fresh.date =
+            FormatShortDate(CalendarDate{today.year(), today.month(), today.day()}, formats);
+        showInFields(fresh);
+        focusOn(m_date);
+        return;
+    }
+    showInFields(document);
+    focusOn(m_text);
+}
+
+void TextDocumentDlg::showInFields(const TextDocument& document)
+{
+    m_date->setText(qt(document.date));
+    m_opponent->setText(qt(document.team));
+    m_text->setLines(document.lines);
+    m_date->setModified(false);
+    m_opponent->setModified(false);
+    m_text->document()->setModified(false);
+    m_text->moveCursor(QTextCursor::Start);
+}
+
+TextDocument TextDocumentDlg::fromFields() const
+{
+    return TextDocument{m_date->text().toStdString(), m_opponent->text().toStdString(),
+                        StoredLines(m_text->lines())};
+}
+
+void TextDocumentDlg::focusOn(QWidget* widget)
+{
+    m_focus->startAt(widget);
+    widget->setFocus();
+}
+
+void TextDocumentDlg::focusLeft(QWidget* widget)
+{
+    if (widget == m_date)
+        OnExitDateField();
+}
+
+void TextDocumentDlg::OnExitDateField()
+{
+    // The coach can always cancel, whatever the date field holds.
+    if (QApplication::focusWidget() == m_cancelBtn)
+        return;
+    const LocaleFormats formats = Platform::instance().localeFormats();
+    const int year = Platform::instance().today().year();
+    if (!ParseDate(m_date->text().toStdString(), formats, year)) {
+        ShowError(qt(InvalidDateMessage));
+        m_date->setFocus();
+    }
+}
+
+bool TextDocumentDlg::dateAllowsSaving()
+{
+    const std::string date = m_date->text().toStdString();
+    const LocaleFormats formats = Platform::instance().localeFormats();
+    switch (CheckDocumentDate(date, formats, Platform::instance().today().year())) {
+    case DateProblem::None:
+        return true;
+    case DateProblem::Empty:
+        ShowError(qt(m_kind.noDateMessage));
+        m_date->setFocus();
+        return false;
+    case DateProblem::Invalid:
+        ShowError(qt(NotValidDateMessage(date)));
+        return false;
+    }
+    return false;
+}
+
+std::optional<QString> TextDocumentDlg::chooseSavePath()
+{
+    Platform::FileRequest request;
+    request.title = qt(m_kind.saveTitle);
+    request.filter = qt(m_kind.saveFilter);
+    request.defaultSuffix = qt(m_kind.extension);
+    request.initialFolder = m_folder;
+    request.fileName = m_path;
+    request.askOverwrite = false;
+    const std::optional<QString> chosen = Platform::instance().saveFileName(request);
+    if (!chosen)
+        return std::nullopt;
+    return qt(WithDefaultExtension(chosen->toStdString(), m_kind.extension));
+}
+
+void TextDocumentDlg::CmOk()
+{
+    if (!dateAllowsSaving())
+        return;
+    const std::optional<QString> path = chooseSavePath();
+    if (!path)
+        return;
+    if (!SaveTextDocument(path->toStdString(), m_kind, fromFields())) {
+        ShowError(QStringLiteral("Cannot write the file ") + *path + QStringLiteral(".  ") +
+                  qt(m_kind.notSavedMessage));
+        return;
+    }
+    accept();
+}
+
+void TextDocumentDlg::CmCancel()
+{
+    if (AskConfirm(qt(m_kind.cancelQuestion)))
+        reject();
+}
+
+void TextDocumentDlg::CmPrint()
+{
+    const TextDocument shown = fromFields();
+    PrintJob::runWithDialog(this, m_kind.printout, [this, &shown](ReportPage& page) {
+        PrintTextDocumentRows(page, m_kind, shown);
+    });
+}
+
+void TextDocumentDlg::CmHelp()
+{
+    ShowHelpTopic(m_kind.helpTopic);
+}
+
+void TextDocumentDlg::done(int result)
+{
+    CmClose();
+    QDialog::done(result);
+}
+
+void TextDocumentDlg::CmClose()
+{
+    m_path.clear();
+    SaveWindowPos(this, m_kind.positionSection);
+}
+
+// Escape asks as the Cancel button does rather than dropping the edits.
+void TextDocumentDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CmCancel();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
