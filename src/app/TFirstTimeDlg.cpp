@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -16,7 +17,10 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(place);
+    // As tall as its text needs, should the text wrap to more lines here.
+    label->setGeometry(QRect(
+        place.topLeft(),
+        QSize(place.width(), std::max(place.height(), label->heightForWidth(place.width())))));
     return label;
 }
 
@@ -95,18 +99,33 @@ QFrame* TFirstTimeDlg::createTaskPanel()
         QSize labelSize;
         void (TFirstTimeDlg::*handler)();
     } tasks[] = {
-        {"PrefsBtn", "preferences", "Preferences", 14, "Label4",
+        {"PrefsBtn",
+         "preferences",
+         "Preferences",
+         14,
+         "Label4",
          "Click this button to set your preferences, including team name and color, startup "
          "options and display options.",
-         {193, 45}, &TFirstTimeDlg::CmPreferences},
-        {"PlayersBtn", "players", "Players", 84, "Label5",
+         {193, 45},
+         &TFirstTimeDlg::CmPreferences},
+        {"PlayersBtn",
+         "players",
+         "Players",
+         84,
+         "Label5",
          "Click this button to enter the names of the players on your team.  This list will be "
          "used by other features.",
-         {189, 47}, &TFirstTimeDlg::CmPlayers},
-        {"DrillsBtn", "drills", "Drills", 154, "Label6",
+         {189, 47},
+         &TFirstTimeDlg::CmPlayers},
+        {"DrillsBtn",
+         "drills",
+         "Drills",
+         154,
+         "Label6",
          "Click this button to create your list of drills for defense, offense, and \"other\" "
          "categories.",
-         {185, 45}, &TFirstTimeDlg::CmDrills},
+         {185, 45},
+         &TFirstTimeDlg::CmDrills},
     };
     for (const auto& task : tasks) {
         auto* button = new QPushButton(panel);

@@ -165,8 +165,8 @@ void TPlayersDlg::CmCloseBtnClicked()
     // A name of blanks alone is no name: it would end the stored list early.
     const QString typed = qt(PlayersListRules::TypedName(m_playerName->text().toStdString()));
     m_playerName->setText(typed);
-    if (!typed.isEmpty() && AskConfirm(qt(PlayersListRules::AddBeforeClosingQuestion(
-                                typed.toStdString())))) {
+    if (!typed.isEmpty() &&
+        AskConfirm(qt(PlayersListRules::AddBeforeClosingQuestion(typed.toStdString())))) {
         addName(typed);
         m_playerName->clear();
     }
@@ -184,8 +184,8 @@ bool TPlayersDlg::saveList()
         names.push_back(m_playersList->item(row)->text().toStdString());
     if (PlayerRoster::Write(names))
         return true;
-    ShowError(qt(PlayersListRules::SaveFailedMessage(
-        ProfileFilePath(PlayerRoster::FileName, true))));
+    ShowError(
+        qt(PlayersListRules::SaveFailedMessage(ProfileFilePath(PlayerRoster::FileName, true))));
     return false;
 }
 

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace {
 
@@ -44,6 +46,14 @@ QGroupBox* TPreferencesDlg::addGroup(const char* name, const QString& title, con
 {
     auto* group = new QGroupBox(title, this);
     group->setObjectName(QString::fromLatin1(name));
+    // The caption on the etched frame, the controls below it, as placed.
+    if (!m_groupStyle) {
+        m_groupStyle = QStyleFactory::create(QStringLiteral("Windows"));
+        if (m_groupStyle)
+            m_groupStyle->setParent(this);
+    }
+    if (m_groupStyle)
+        group->setStyle(m_groupStyle);
     group->setGeometry(place);
     return group;
 }
@@ -53,7 +63,8 @@ QCheckBox* TPreferencesDlg::addCheckBox(QGroupBox* group, const char* name, cons
 {
     auto* box = new QCheckBox(text, group);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(place);
+    // Never narrower than its text, which this platform draws wider.
+    box->setGeometry(QRect(place.topLeft(), place.size().expandedTo(box->sizeHint())));
     return box;
 }
 
@@ -70,13 +81,16 @@ QPushButton* TPreferencesDlg::addButton(QWidget* parent, const char* name, const
 void TPreferencesDlg::createControls()
 {
     QGroupBox* startup = addGroup("StartupGrp", QStringLiteral("Startup"), {8, 8, 213, 41});
-    m_autoNewPlan = addCheckBox(startup, "AutoNewPlan", QStringLiteral("Display &New Plan on Startup"),
-                                {8, 16, 189, 17});
-    QGroupBox* plan = addGroup("PracticePlanGrp", QStringLiteral("Practice Plan"), {8, 60, 213, 61});
-    m_displayDefEmphasis = addCheckBox(
-        plan, "DisplayDefEmphasis", QStringLiteral("Display &Defensive Emphasis"), {8, 16, 157, 17});
-    m_displayOffEmphasis = addCheckBox(
-        plan, "DisplayOffEmphasis", QStringLiteral("Display &Offensive Emphasis"), {8, 36, 153, 17});
+    m_autoNewPlan = addCheckBox(startup, "AutoNewPlan",
+                                QStringLiteral("Display &New Plan on Startup"), {8, 16, 189, 17});
+    QGroupBox* plan =
+        addGroup("PracticePlanGrp", QStringLiteral("Practice Plan"), {8, 60, 213, 61});
+    m_displayDefEmphasis =
+        addCheckBox(plan, "DisplayDefEmphasis", QStringLiteral("Display &Defensive Emphasis"),
+                    {8, 16, 157, 17});
+    m_displayOffEmphasis =
+        addCheckBox(plan, "DisplayOffEmphasis", QStringLiteral("Display &Offensive Emphasis"),
+                    {8, 36, 153, 17});
 
     QGroupBox* team = addGroup("TeamGrp", QStringLiteral("Team"), {8, 132, 301, 77});
     m_teamName = new QLineEdit(team);
@@ -94,17 +108,23 @@ void TPreferencesDlg::createControls()
     QPushButton* font = addButton(team, "FontBtn", QStringLiteral("&Font"), {218, 42, 75, 25},
                                   &TPreferencesDlg::CmFontClicked);
 
-    QPushButton* ok = addButton(this, "OkBtn", QStringLiteral("OK"), {234, 8, 75, 25},
-                                &TPreferencesDlg::CmOk);
+    QPushButton* ok =
+        addButton(this, "OkBtn", QStringLiteral("OK"), {234, 8, 75, 25}, &TPreferencesDlg::CmOk);
     ok->setDefault(true);
     QPushButton* cancel = addButton(this, "CancelBtn", QStringLiteral("Cancel"), {234, 40, 75, 25},
                                     &TPreferencesDlg::reject);
     QPushButton* help = addButton(this, "HelpBtn", QStringLiteral("Help"), {234, 72, 75, 25},
                                   &TPreferencesDlg::CmHelp);
 
-    const QList<QWidget*> tabOrder{m_autoNewPlan, m_displayDefEmphasis, m_displayOffEmphasis,
-                                   m_teamName,    color,                font,
-                                   ok,            cancel,               help};
+    const QList<QWidget*> tabOrder{m_autoNewPlan,
+                                   m_displayDefEmphasis,
+                                   m_displayOffEmphasis,
+                                   m_teamName,
+                                   color,
+                                   font,
+                                   ok,
+                                   cancel,
+                                   help};
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 }

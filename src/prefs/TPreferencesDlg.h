@@ -8,6 +8,7 @@ class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QStyle;
 
 // The preferences: start-up, the plan's emphasis fields and the team banner's
 // name, colours and font. Loads prefs.db each time it is shown and writes it
@@ -48,6 +49,7 @@ private:
     QCheckBox* m_displayDefEmphasis = nullptr;
     QCheckBox* m_displayOffEmphasis = nullptr;
     QLineEdit* m_teamName = nullptr;
+    QStyle* m_groupStyle = nullptr;
 
     int m_teamColorFG = 0;
     int m_teamColorBG = 0;

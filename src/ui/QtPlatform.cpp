@@ -9,7 +9,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -73,10 +75,10 @@ const struct
     const char* name;
     QRgb rgb;
 } fontColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x800000}, {"Green", 0x008000}, {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080}, {"Teal", 0x008080},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},    {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF}, {"White", 0xFFFFFF},
+    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
+    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},     {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
+    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
 };
 
 QIcon colorSwatch(const QColor& color)
@@ -116,9 +118,17 @@ QComboBox* addColorChoice(QFontDialog& dialog, const QColor& initial)
     return colors;
 }
 
-// Only the one size can be chosen: the size list and field are shown, not used.
-void lockSize(QFontDialog& dialog)
+// Only faces for Western text, and only the one size: the writing system,
+// the size list and the size field are shown, not used.
+void lockLatinAndSize(QFontDialog& dialog, QComboBox* colors)
 {
+    for (QComboBox* box : dialog.findChildren<QComboBox*>()) {
+        const int latin = box->findText(QFontDatabase::writingSystemName(QFontDatabase::Latin));
+        if (box == colors || latin < 0)
+            continue;
+        box->setCurrentIndex(latin);
+        box->setEnabled(false);
+    }
     const QList<QLineEdit*> fields = dialog.findChildren<QLineEdit*>();
     const QList<QListView*> lists = dialog.findChildren<QListView*>();
     if (fields.size() == 3)
@@ -192,15 +202,15 @@ Platform::FontChoice QtPlatform::chooseFont(const FontChoice& initial, QWidget* 
 {
     QFontDialog dialog(parent ? parent : dialogParent());
     dialog.setOption(QFontDialog::DontUseNativeDialog);
-    QFont preset = dialog.currentFont();
-    if (!initial.font.family().isEmpty())
-        preset.setFamily(initial.font.family());
+    QFont preset = QApplication::font();
+    preset.setFamily(initial.font.family().isEmpty() ? QFontInfo(preset).family()
+                                                     : initial.font.family());
     preset.setBold(initial.font.bold());
     preset.setItalic(initial.font.italic());
     preset.setPointSize(FontDialogPoints);
-    dialog.setCurrentFont(preset);
     QComboBox* colors = addColorChoice(dialog, initial.color);
-    lockSize(dialog);
+    lockLatinAndSize(dialog, colors);
+    dialog.setCurrentFont(preset);
 
     FontChoice shown = initial;
     shown.accepted = dialog.exec() == QDialog::Accepted;
