@@ -107,6 +107,8 @@ void tst_TPlayersDlg::show_data()
     QTest::addColumn<QStringList>("shown");
 
     QTest::newRow("missing file") << QByteArray() << QStringList();
+    QTest::newRow("names equal but for case stay in file order")
+        << rosterFile({"Smith", "smith", "SMITH"}) << QStringList{"Smith", "smith", "SMITH"};
     QTest::newRow("letter case ignored") << rosterFile({"smith", "Adams", "baker", "Zed"})
                                          << QStringList{"Adams", "baker", "smith", "Zed"};
     QTest::newRow("duplicates kept")
