@@ -1,5 +1,7 @@
 #include "app/TMainForm.h"
 
+#include "app/TAboutBox.h"
+#include "app/TFirstTimeDlg.h"
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
 #include "evaluations/DocumentChooser.h"
@@ -8,7 +10,9 @@
 #include "evaluations/TextDocumentKind.h"
 #include "plans/PlanFile.h"
 #include "plans/TPlanDetailDlg.h"
+#include "players/TPlayersDlg.h"
 #include "prefs/GeneralSettings.h"
+#include "prefs/TPreferencesDlg.h"
 #include "report/AppPrinter.h"
 #include "store/ProfileStore.h"
 #include "teams/TTeamDlg.h"
@@ -118,16 +122,16 @@ void TMainForm::createActions()
                            &TMainForm::CmScouting, QKeySequence(Qt::ALT | Qt::Key_S));
     m_teams = addAction("actionTeams", QStringLiteral("Create &Teams..."), &TMainForm::CmTeams,
                         QKeySequence(Qt::ALT | Qt::Key_T));
-    m_playersList = addAction("actionPlayersList", QStringLiteral("P&layers List..."), nullptr,
-                              QKeySequence(Qt::ALT | Qt::Key_L));
-    m_preferences = addAction("actionPreferences", QStringLiteral("&Preferences..."), nullptr,
-                              QKeySequence(Qt::ALT | Qt::Key_P));
+    m_playersList = addAction("actionPlayersList", QStringLiteral("P&layers List..."),
+                              &TMainForm::CmPlayersList, QKeySequence(Qt::ALT | Qt::Key_L));
+    m_preferences = addAction("actionPreferences", QStringLiteral("&Preferences..."),
+                              &TMainForm::CmPreferences, QKeySequence(Qt::ALT | Qt::Key_P));
     m_cascade = addAction("actionCascade", QStringLiteral("&Cascade"), &TMainForm::Cascade1Click);
     m_tile = addAction("actionTile", QStringLiteral("&Tile "), &TMainForm::Tile1Click);
     m_arrangeIcons = addAction("actionArrangeIcons", QStringLiteral("&Arrange Icons"),
                                &TMainForm::ArrangeAll1Click);
     m_help = addAction("actionHelpContents", QStringLiteral("&Contents"), &TMainForm::CmHelp);
-    m_about = addAction("actionAbout", QStringLiteral("&About Corvanta..."), nullptr);
+    m_about = addAction("actionAbout", QStringLiteral("&About Corvanta..."), &TMainForm::CmAbout);
 }
 
 void TMainForm::createMenus()
@@ -274,6 +278,12 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::FormShow()
 {
+    // Cleared first, so the welcome never comes back, even if the program
+    // ends while it is open.
+    if (Platform::instance().isFirstRun()) {
+        Platform::instance().clearFirstRun();
+        RunFirstTimeSetup();
+    }
     RefreshTeamBanner();
     if (GeneralSettings::readYesNo("AutoNewPlan", true))
         CmNewPlan();
@@ -398,6 +408,45 @@ void TMainForm::OpenScoutingReport(const QString& path)
     if (!m_scoutingDlg)
         m_scoutingDlg = new TScoutReportDlg(this);
     m_scoutingDlg->openDocument(path, QString::fromStdString(FolderOfPath(path.toStdString())));
+}
+
+void TMainForm::RunFirstTimeSetup()
+{
+    TFirstTimeDlg welcome(this);
+    welcome.showPreferences = [this] { CmPreferences(); };
+    welcome.showPlayers = [this] { playersDlg()->showModal(); };
+    welcome.showDrills = [] {
+        TDrillEntry::instance()->clearDrillProposal();
+        TDrillCat::instance()->showModal();
+    };
+    Platform::instance().runModal(welcome);
+}
+
+TPlayersDlg* TMainForm::playersDlg()
+{
+    if (!m_playersDlg)
+        m_playersDlg = new TPlayersDlg(this);
+    return m_playersDlg;
+}
+
+void TMainForm::CmPlayersList()
+{
+    playersDlg()->showModeless();
+}
+
+void TMainForm::CmPreferences()
+{
+    if (!m_preferencesDlg)
+        m_preferencesDlg = new TPreferencesDlg(this);
+    m_preferencesDlg->run();
+    RefreshTeamBanner();
+}
+
+void TMainForm::CmAbout()
+{
+    if (!m_aboutBox)
+        m_aboutBox = new TAboutBox(this);
+    m_aboutBox->run();
 }
 
 void TMainForm::CmHelp()

@@ -10,6 +10,9 @@ class QMenu;
 class QToolButton;
 class TTeamDlg;
 class TextDocumentDlg;
+class TAboutBox;
+class TPlayersDlg;
+class TPreferencesDlg;
 
 // The main window: menu, button bar, team banner and the area in which the
 // practice plan windows open. Every command of the program starts here.
@@ -52,11 +55,16 @@ private:
     void CmTeams();
     void CmEvaluations();
     void CmScouting();
+    void CmPlayersList();
+    void CmPreferences();
+    void CmAbout();
     void CmHelp();
     void Cascade1Click();
     void Tile1Click();
     void ArrangeAll1Click();
     void FormShow();
+    void RunFirstTimeSetup();
+    TPlayersDlg* playersDlg();
     void CmClose(QCloseEvent* event);
 
     void createActions();
@@ -78,6 +86,11 @@ private:
     QMenu* m_windowMenu = nullptr;
     bool m_shown = false;
     bool m_destroying = false;
+
+    // Created on first use, then kept.
+    TPlayersDlg* m_playersDlg = nullptr;
+    TPreferencesDlg* m_preferencesDlg = nullptr;
+    TAboutBox* m_aboutBox = nullptr;
 
     QAction* m_newPlan = nullptr;
     QAction* m_openPlan = nullptr;

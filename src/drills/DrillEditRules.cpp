@@ -5,13 +5,6 @@
 
 namespace {
 
-// Every character up to and including the blank in the character table; all
-// of them are single bytes in UTF-8.
-bool isControlOrBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 void sortEveryList(DrillTree& tree, DrillNode& parent, const DrillTree::LessThan& lessThan)
 {
     tree.sortChildren(parent, lessThan);
@@ -68,15 +61,6 @@ void Relabel(DrillTree& tree, DrillNode& node, std::string label,
         tree.sortChildren(*parent, lessThan);
     else
         sortEveryList(tree, node, lessThan);
-}
-
-std::string TrimControls(std::string_view text)
-{
-    while (!text.empty() && isControlOrBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isControlOrBlank(text.back()))
-        text.remove_suffix(1);
-    return std::string(text);
 }
 
 std::string MinutesRefusal(std::string_view minutes)

@@ -39,9 +39,6 @@ std::string DeleteQuestion(const DrillNode& node);
 void Relabel(DrillTree& tree, DrillNode& node, std::string label,
              const DrillTree::LessThan& lessThan);
 
-// Blanks and control characters cut from both ends of a typed text.
-std::string TrimControls(std::string_view text);
-
 // Whether the minutes typed for a drill are acceptable: a whole number, zero
 // or more.
 std::string MinutesRefusal(std::string_view minutes);

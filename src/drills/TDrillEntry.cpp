@@ -3,6 +3,7 @@
 #include "drills/DrillEditRules.h"
 #include "drills/DrillNode.h"
 #include "plans/WholeNumber.h"
+#include "store/PlainText.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
 

@@ -1,5 +1,7 @@
 #include "players/PlayerRoster.h"
 
+#include "store/PlainText.h"
+#include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
 
 namespace PlayerRoster {
@@ -15,6 +17,18 @@ std::vector<std::string> Read()
             return names;
         names.push_back(std::move(name));
     }
+}
+
+bool Write(const std::vector<std::string>& names)
+{
+    ProfileBatch file(FileName, true);
+    int index = 0;
+    for (const std::string& name : names) {
+        if (!TrimControls(name).empty())
+            file.writeText(Section, Key, name, index++);
+    }
+    file.writeText(Section, Key, std::string(), index);
+    return file.commit();
 }
 
 } // namespace PlayerRoster

@@ -16,4 +16,11 @@ inline constexpr const char* Key = "Name";
 // name cut to 255 characters. A missing file is an empty roster.
 std::vector<std::string> Read();
 
+// Writes the names in the given order, then the empty terminator, in one
+// replacement of the file; keys left from a longer list stay. A name that
+// would read back empty (nothing but blanks and control characters) is left
+// out, so it cannot end the list early and hide the names after it. False
+// when the file cannot be written; it is then left as it was.
+bool Write(const std::vector<std::string>& names);
+
 } // namespace PlayerRoster

@@ -7,6 +7,13 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// Every character up to and including the blank in the character table; all
+// of them are single bytes in UTF-8.
+bool isControlOrBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
 } // namespace
 
 bool IsBlank(char c)
@@ -38,4 +45,13 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
             return false;
     }
     return true;
+}
+
+std::string TrimControls(std::string_view text)
+{
+    while (!text.empty() && isControlOrBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isControlOrBlank(text.back()))
+        text.remove_suffix(1);
+    return std::string(text);
 }

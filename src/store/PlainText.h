@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The small text rules every part of the core shares: blanks are spaces and
@@ -8,3 +9,5 @@ bool IsBlank(char c);
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeadingBlanks(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// Blanks and control characters cut from both ends of a typed text.
+std::string TrimControls(std::string_view text);

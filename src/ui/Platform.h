@@ -2,14 +2,14 @@
 
 #include "plans/LocaleFormats.h"
 
+#include <QColor>
 #include <QDate>
+#include <QFont>
 #include <QSize>
 #include <QString>
 #include <optional>
 
-class QColor;
 class QDialog;
-class QFont;
 class QPrinter;
 class QWidget;
 
@@ -39,6 +39,14 @@ public:
         bool askOverwrite = true;
     };
 
+    // What the font dialog shows: face, bold, italic and the text colour.
+    struct FontChoice
+    {
+        QFont font; // a font without a family leaves the dialog its own face
+        QColor color;
+        bool accepted = false; // closed with OK
+    };
+
     virtual ~Platform() = default;
 
     static Platform& instance();
@@ -56,7 +64,11 @@ public:
     // Runs the print dialog on `printer`; false when cancelled.
     virtual bool runPrintDialog(QPrinter& printer, QWidget* parent) = 0;
     virtual bool runPrinterSetup(QPrinter& printer, QWidget* parent) = 0;
-    virtual std::optional<QFont> chooseFont(const QFont& initial, QWidget* parent) = 0;
+    // The font dialog for Western faces at size 8, effects and colour shown.
+    // Gives back what it shows when it closes, whether by OK or by Cancel:
+    // after Cancel that is the preset, with the dialog's face where the preset
+    // named none.
+    virtual FontChoice chooseFont(const FontChoice& initial, QWidget* parent) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial, QWidget* parent) = 0;
 
     // Runs one of our own dialogs modally and returns its result code.
@@ -65,6 +77,7 @@ public:
     virtual void showHelp(int context) = 0;
     virtual void beep() = 0;
 
+    // The first-run flag in the per-user settings store; cleared for good.
     virtual bool isFirstRun() = 0;
     virtual void clearFirstRun() = 0;
 

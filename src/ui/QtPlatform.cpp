@@ -4,10 +4,19 @@
 #include "ui/LocaleFormatsOf.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -15,6 +24,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
+#include <memory>
 
 namespace {
 
@@ -56,6 +66,87 @@ std::optional<QString> runFileDialog(QFileDialog& dialog)
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
+
+constexpr int FontDialogPoints = 8;
+
+// The sixteen colours a font's effects offer.
+const struct
+{
+    const char* name;
+    QRgb rgb;
+} fontColors[] = {
+    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
+    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},     {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
+    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
+};
+
+QIcon colorSwatch(const QColor& color)
+{
+    QPixmap swatch(24, 12);
+    swatch.fill(color);
+    return QIcon(swatch);
+}
+
+// A colour list below the effects of Qt's font dialog, preset to `initial`
+// (listed as "Custom" when it is none of the sixteen).
+QComboBox* addColorChoice(QFontDialog& dialog, const QColor& initial)
+{
+    auto* colors = new QComboBox;
+    colors->setObjectName(QStringLiteral("FontColorCbo"));
+    for (const auto& entry : fontColors)
+        colors->addItem(colorSwatch(QColor(entry.rgb)), QString::fromLatin1(entry.name),
+                        QColor(entry.rgb));
+    int current = colors->findData(initial);
+    if (current < 0) {
+        colors->addItem(colorSwatch(initial), QStringLiteral("Custom"), initial);
+        current = colors->count() - 1;
+    }
+    colors->setCurrentIndex(current);
+
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        if (group->findChildren<QCheckBox*>().isEmpty() || !group->layout())
+            continue;
+        auto* label = new QLabel(QStringLiteral("&Color:"));
+        label->setBuddy(colors);
+        group->layout()->addWidget(label);
+        group->layout()->addWidget(colors);
+        return colors;
+    }
+    colors->setParent(&dialog); // no effects group: the preset colour stays
+    colors->hide();
+    return colors;
+}
+
+// Only faces for Western text, and only the one size: the writing system,
+// the size list and the size field are shown, not used.
+void lockLatinAndSize(QFontDialog& dialog, QComboBox* colors)
+{
+    for (QComboBox* box : dialog.findChildren<QComboBox*>()) {
+        const int latin = box->findText(QFontDatabase::writingSystemName(QFontDatabase::Latin));
+        if (box == colors || latin < 0)
+            continue;
+        box->setCurrentIndex(latin);
+        box->setEnabled(false);
+    }
+    const QList<QLineEdit*> fields = dialog.findChildren<QLineEdit*>();
+    const QList<QListView*> lists = dialog.findChildren<QListView*>();
+    if (fields.size() == 3)
+        fields.at(2)->setEnabled(false);
+    if (lists.size() == 3)
+        lists.at(2)->setEnabled(false);
+}
+
+std::unique_ptr<QSettings> userSettings()
+{
+    const QString file = qEnvironmentVariable("CORVANTA_SETTINGS");
+    if (!file.isEmpty())
+        return std::make_unique<QSettings>(file, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Corvanta"),
+                                       QStringLiteral("Corvanta"));
+}
+
+const QString FirstRunKey = QStringLiteral("FirstRun");
 
 } // namespace
 
@@ -108,13 +199,29 @@ bool QtPlatform::runPrinterSetup(QPrinter& printer, QWidget* parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::optional<QFont> QtPlatform::chooseFont(const QFont& initial, QWidget* parent)
+Platform::FontChoice QtPlatform::chooseFont(const FontChoice& initial, QWidget* parent)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent ? parent : dialogParent());
-    if (!ok)
-        return std::nullopt;
-    return font;
+    QFontDialog dialog(parent ? parent : dialogParent());
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    QFont preset = QApplication::font();
+    preset.setFamily(initial.font.family().isEmpty() ? QFontInfo(preset).family()
+                                                     : initial.font.family());
+    preset.setBold(initial.font.bold());
+    preset.setItalic(initial.font.italic());
+    preset.setPointSize(FontDialogPoints);
+    QComboBox* colors = addColorChoice(dialog, initial.color);
+    lockLatinAndSize(dialog, colors);
+    dialog.setCurrentFont(preset);
+
+    FontChoice shown = initial;
+    shown.accepted = dialog.exec() == QDialog::Accepted;
+    if (shown.accepted) {
+        shown.font = dialog.selectedFont();
+        shown.color = colors->currentData().value<QColor>();
+    } else if (initial.font.family().isEmpty()) {
+        shown.font.setFamily(preset.family());
+    }
+    return shown;
 }
 
 std::optional<QColor> QtPlatform::chooseColor(const QColor& initial, QWidget* parent)
@@ -142,12 +249,14 @@ void QtPlatform::beep()
 
 bool QtPlatform::isFirstRun()
 {
-    return QSettings().value(QStringLiteral("FirstRun"), true).toBool();
+    return userSettings()->value(FirstRunKey, true).toBool();
 }
 
 void QtPlatform::clearFirstRun()
 {
-    QSettings().setValue(QStringLiteral("FirstRun"), false);
+    const std::unique_ptr<QSettings> settings = userSettings();
+    settings->setValue(FirstRunKey, false);
+    settings->sync(); // on disk before anything is shown
 }
 
 QSize QtPlatform::screenSize()

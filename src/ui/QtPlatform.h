@@ -3,6 +3,9 @@
 #include "ui/Platform.h"
 
 // The platform as users get it: Qt's dialogs, the system locale and clock.
+// The per-user settings are the store of organisation and application
+// "Corvanta", or the INI file named by CORVANTA_SETTINGS when that is set
+// (tests and benchmarks use it to leave the coach's own settings alone).
 class QtPlatform : public Platform
 {
 public:
@@ -14,7 +17,7 @@ public:
 
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
     bool runPrinterSetup(QPrinter& printer, QWidget* parent) override;
-    std::optional<QFont> chooseFont(const QFont& initial, QWidget* parent) override;
+    FontChoice chooseFont(const FontChoice& initial, QWidget* parent) override;
     std::optional<QColor> chooseColor(const QColor& initial, QWidget* parent) override;
 
     int runModal(QDialog& dialog) override;

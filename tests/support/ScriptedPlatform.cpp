@@ -34,9 +34,9 @@ void ScriptedPlatform::printToPdf(const QString& pdfPath)
 {
     m_answers.emplace_back(Pdf{pdfPath});
 }
-void ScriptedPlatform::chooseFont(const QFont& font)
+void ScriptedPlatform::chooseFont(const QFont& font, const QColor& color)
 {
-    m_answers.emplace_back(font);
+    m_answers.emplace_back(Font{font, color});
 }
 void ScriptedPlatform::chooseColor(const QColor& color)
 {
@@ -137,12 +137,23 @@ bool ScriptedPlatform::runPrinterSetup(QPrinter&, QWidget*)
     return take<Yes>(QStringLiteral("printer setup")).has_value();
 }
 
-std::optional<QFont> ScriptedPlatform::chooseFont(const QFont&, QWidget*)
+Platform::FontChoice ScriptedPlatform::chooseFont(const FontChoice& initial, QWidget*)
 {
-    shown.append({QStringLiteral("font"), QString(), QString()});
+    shown.append({QStringLiteral("font"), QString(), initial.font.family()});
+    fontPresets.append(initial);
+    FontChoice shownChoice = initial;
+    if (shownChoice.font.family().isEmpty())
+        shownChoice.font.setFamily(fontDialogFace);
     if (takeCancel())
-        return std::nullopt;
-    return take<QFont>(QStringLiteral("font"));
+        return shownChoice;
+    const auto answer = take<Font>(QStringLiteral("font"));
+    if (!answer)
+        return shownChoice;
+    shownChoice.font = answer->font;
+    if (answer->color.isValid())
+        shownChoice.color = answer->color;
+    shownChoice.accepted = true;
+    return shownChoice;
 }
 
 std::optional<QColor> ScriptedPlatform::chooseColor(const QColor&, QWidget*)

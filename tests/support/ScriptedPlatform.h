@@ -34,7 +34,9 @@ public:
     void chooseFile(const QString& path);
     void cancelDialog();
     void printToPdf(const QString& pdfPath);
-    void chooseFont(const QFont& font);
+    // The font dialog closed with OK on `font` and `color` (invalid: the
+    // preset colour); cancelDialog() closes it with Cancel.
+    void chooseFont(const QFont& font, const QColor& color = QColor());
     void chooseColor(const QColor& color);
     // Runs `script` on one of our own modal dialogs; it should accept or reject it.
     void runDialog(std::function<void(QDialog&)> script);
@@ -45,6 +47,9 @@ public:
     QList<Shown> shown;
     QList<FileRequest> fileRequests;
     QList<int> helpTopics;
+    QList<FontChoice> fontPresets;
+    // The face the font dialog shows when its preset names none.
+    QString fontDialogFace = QStringLiteral("DejaVu Sans");
     int beeps = 0;
     // Texts of the message and question boxes, in order.
     QStringList messages() const;
@@ -61,7 +66,7 @@ public:
     std::optional<QString> saveFileName(const FileRequest& request) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
     bool runPrinterSetup(QPrinter& printer, QWidget* parent) override;
-    std::optional<QFont> chooseFont(const QFont& initial, QWidget* parent) override;
+    FontChoice chooseFont(const FontChoice& initial, QWidget* parent) override;
     std::optional<QColor> chooseColor(const QColor& initial, QWidget* parent) override;
     int runModal(QDialog& dialog) override;
     void showHelp(int context) override;
@@ -91,7 +96,12 @@ private:
         QString path;
     };
     using DialogScript = std::function<void(QDialog&)>;
-    using Answer = std::variant<Yes, No, Cancel, File, Pdf, QFont, QColor, DialogScript>;
+    struct Font
+    {
+        QFont font;
+        QColor color;
+    };
+    using Answer = std::variant<Yes, No, Cancel, File, Pdf, Font, QColor, DialogScript>;
 
     // The next answer when it is of type T; otherwise the call is recorded as
     // unanswered and nothing is taken.

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QCollator>
+#include <QDialog>
+
+class QLineEdit;
+class QListWidget;
+
+// The players list: the roster from players.db, sorted without regard to
+// letter case, with Add and Delete. Only the Close button saves; closing by
+// the title bar abandons the changes. Its position is kept under "Players".
+class TPlayersDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TPlayersDlg(QWidget* parent = nullptr);
+    ~TPlayersDlg() override;
+
+    // Shown beside the other windows, as the main frame's command does.
+    void showModeless();
+    // Runs modally, as the first-time setup does; refused with an error box
+    // while the window is already open. Returns the result code.
+    int showModal();
+
+    QListWidget* playersList() const { return m_playersList; }
+    QLineEdit* playerName() const { return m_playerName; }
+
+    // Stores the window position however the window closes.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void CmShowForm();
+    void CmAdd();
+    void CmDelete();
+    void CmCloseBtnClicked();
+    void CmClose();
+    void CmHelp();
+
+    void addName(const QString& name);
+    bool saveList();
+
+    QLineEdit* m_playerName = nullptr;
+    QListWidget* m_playersList = nullptr;
+    QCollator m_order;
+};

@@ -1,0 +1,281 @@
+#include "FileBytes.h"
+#include "ScriptedPlatform.h"
+#include "TempDataDir.h"
+
+#include "app/TAboutBox.h"
+#include "app/TFirstTimeDlg.h"
+#include "app/TMainForm.h"
+#include "drills/TDrillEntry.h"
+#include "players/TPlayersDlg.h"
+#include "prefs/TPreferencesDlg.h"
+#include "store/ProfileStore.h"
+#include "ui/QtPlatform.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Caption = QStringLiteral("Corvanta - First Time Setup");
+
+template <typename T> T* control(const QWidget& window, const char* name)
+{
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+void click(const QWidget& window, const char* button)
+{
+    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+}
+
+void trigger(TMainForm& form, const char* action)
+{
+    form.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+void writePrefs(const QByteArray& bytes)
+{
+    QVERIFY(writeFile(QString::fromStdString(DataDir()) + "prefs.db", bytes));
+}
+
+// Titles of our own dialogs the platform ran, in order.
+QStringList dialogsRun(const ScriptedPlatform& platform)
+{
+    QStringList titles;
+    for (const ScriptedPlatform::Shown& shown : platform.shown) {
+        if (shown.kind == QLatin1String("dialog"))
+            titles << shown.caption;
+    }
+    return titles;
+}
+
+} // namespace
+
+// The dialogs the main window opens: the first-time setup on the first run,
+// the preferences, the players list and the About box.
+class tst_MainFormDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstTimeHelpAndClose();
+    void shownOnceOnTheFirstStart();
+    void tasksOpenTheirWindowsModally();
+    void settingsTakeEffectAtOnce();
+    void flagKeptInTheSettingsFile();
+    void createdOnFirstUseAndKept();
+    void preferencesReloadTheBanner_data();
+    void preferencesReloadTheBanner();
+    void playersListBesideTheOtherWindows();
+};
+
+void tst_MainFormDialogs::firstTimeHelpAndClose()
+{
+    ScriptedPlatform platform;
+    TFirstTimeDlg dialog;
+    QCOMPARE(dialog.windowTitle(), Caption);
+    QCOMPARE(QRect(dialog.pos(), dialog.size()), QRect(113, 23, 418, 372));
+    for (const char* button : {"PrefsBtn", "PlayersBtn", "DrillsBtn"})
+        QVERIFY(!control<QPushButton>(dialog, button)->icon().isNull());
+    platform.runDialog([](QDialog& shown) {
+        click(shown, "HelpBtn");
+        click(shown, "CloseBtn");
+    });
+    QCOMPARE(platform.runModal(dialog), int(QDialog::Accepted));
+    QCOMPARE(platform.helpTopics, QList<int>{101});
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::shownOnceOnTheFirstStart()
+{
+    TempDataDir data;
+    ScriptedPlatform platform;
+    platform.firstRun = true;
+    bool clearedBeforeShown = false;
+    platform.runDialog([&](QDialog& dialog) {
+        // Ending the program now must not bring the welcome back next time.
+        clearedBeforeShown = !platform.firstRun;
+        QCOMPARE(dialog.parentWidget(), TMainForm::instance());
+        click(dialog, "CloseBtn");
+    });
+    {
+        TMainForm form;
+        form.show();
+        QVERIFY(form.findChildren<TFirstTimeDlg*>().isEmpty()); // destroyed when closed
+    }
+    QVERIFY(clearedBeforeShown);
+    QCOMPARE(dialogsRun(platform), QStringList{Caption});
+
+    TMainForm second;
+    second.show();
+    QCOMPARE(dialogsRun(platform), QStringList{Caption});
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::tasksOpenTheirWindowsModally()
+{
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    platform.firstRun = true;
+    QList<bool> modal;
+    const auto closeWith = [&modal](const char* button) {
+        return [&modal, button](QDialog& dialog) {
+            modal << (dialog.windowModality() != Qt::NonModal);
+            click(dialog, button);
+        };
+    };
+    platform.runDialog([](QDialog& dialog) {
+        TDrillEntry::instance()->setDrillProposal("Zigzag", "5", "");
+        for (const char* button : {"PrefsBtn", "PlayersBtn", "DrillsBtn", "PrefsBtn"})
+            click(dialog, button);
+        QVERIFY(!TDrillEntry::instance()->hasDrillProposal());
+        click(dialog, "CloseBtn");
+    });
+    platform.runDialog(closeWith("CancelBtn"));
+    platform.runDialog(closeWith("CloseBtn"));
+    platform.runDialog(closeWith("CloseBtn"));
+    platform.runDialog(closeWith("CancelBtn"));
+    TMainForm form;
+    form.show();
+    QCOMPARE(dialogsRun(platform),
+             QStringList({Caption, "Preferences", "Players", "Drills", "Preferences"}));
+    QCOMPARE(modal, QList<bool>({true, true, true, true}));
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::settingsTakeEffectAtOnce()
+{
+    TempDataDir data;
+    ScriptedPlatform platform;
+    platform.firstRun = true;
+    platform.runDialog([](QDialog& dialog) {
+        click(dialog, "PrefsBtn");
+        click(dialog, "CloseBtn");
+    });
+    platform.runDialog([](QDialog& dialog) {
+        control<QLineEdit>(dialog, "TeamName")->setText("Eagles");
+        QTest::mouseClick(dialog.findChild<QWidget*>("AutoNewPlan"), Qt::LeftButton);
+        click(dialog, "OkBtn");
+    });
+    TMainForm form;
+    form.show();
+    QCOMPARE(form.teamBanner()->text(), QStringLiteral("Eagles"));
+    QVERIFY(form.mdiArea()->subWindowList().isEmpty());
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::flagKeptInTheSettingsFile()
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath("settings.ini");
+    const QByteArray previous = qgetenv("CORVANTA_SETTINGS");
+    const auto restore = qScopeGuard([&previous] { qputenv("CORVANTA_SETTINGS", previous); });
+    qputenv("CORVANTA_SETTINGS", file.toLocal8Bit());
+    QVERIFY(QtPlatform().isFirstRun());
+    QVERIFY(QtPlatform().isFirstRun()); // reading leaves it
+    QtPlatform().clearFirstRun();
+    QVERIFY(QFile::exists(file));
+    QVERIFY(!QtPlatform().isFirstRun());
+}
+
+void tst_MainFormDialogs::createdOnFirstUseAndKept()
+{
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    platform.screen = QSize(1299, 1192);
+    TMainForm form;
+    form.show();
+    QVERIFY(form.findChildren<TAboutBox*>().isEmpty() &&
+            form.findChildren<TPreferencesDlg*>().isEmpty() &&
+            form.findChildren<TPlayersDlg*>().isEmpty());
+    const auto closeBy = [](int key) {
+        return [key](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key(key)); };
+    };
+    platform.runDialog([](QDialog& dialog) {
+        QCOMPARE(QRect(dialog.pos(), dialog.size()), QRect(500, 500, 299, 192)); // centred
+        QVERIFY(dialog.findChild<QPushButton*>("OKButton")->isDefault());
+        QCOMPARE(dialog.findChild<QLabel*>("ProgramIcon")->size(), QSize(37, 37));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    platform.runDialog(closeBy(Qt::Key_Escape));
+    trigger(form, "actionAbout");
+    QCOMPARE(platform.shown.last().caption, QStringLiteral("About"));
+    trigger(form, "actionAbout");
+    platform.runDialog(closeBy(Qt::Key_Escape));
+    trigger(form, "actionPreferences");
+    QCOMPARE(form.findChildren<TAboutBox*>().size(), 1);
+    QCOMPARE(form.findChildren<TPreferencesDlg*>().size(), 1);
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::preferencesReloadTheBanner_data()
+{
+    QTest::addColumn<QByteArray>("atStart");
+    QTest::addColumn<QByteArray>("whileOpen"); // written behind the dialog's back
+    QTest::addColumn<QString>("typed");        // null: Cancel
+    QTest::addColumn<QString>("banner");
+
+    const QByteArray noPlan("[General]\r\nAutoNewPlan=FALSE\r\n");
+    QTest::newRow("OK shows the new name")
+        << noPlan << QByteArray() << QStringLiteral("Hawks") << QStringLiteral("Hawks");
+    QTest::newRow("Cancel still reloads from the file")
+        << noPlan << QByteArray(noPlan + "TeamName=Owls\r\n") << QString() << "Owls";
+    QTest::newRow("an emptied name leaves the old banner")
+        << QByteArray(noPlan + "TeamName=Eagles\r\n") << QByteArray() << QStringLiteral("")
+        << QStringLiteral("Eagles");
+}
+
+void tst_MainFormDialogs::preferencesReloadTheBanner()
+{
+    QFETCH(QByteArray, atStart);
+    QFETCH(QByteArray, whileOpen);
+    QFETCH(QString, typed);
+    QFETCH(QString, banner);
+    TempDataDir data;
+    writePrefs(atStart);
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    platform.runDialog([&](QDialog& dialog) {
+        if (!whileOpen.isEmpty())
+            writePrefs(whileOpen);
+        if (typed.isNull()) {
+            click(dialog, "CancelBtn");
+            return;
+        }
+        dialog.findChild<QLineEdit*>("TeamName")->setText(typed);
+        click(dialog, "OkBtn");
+    });
+    trigger(form, "actionPreferences");
+    QCOMPARE(form.teamBanner()->text(), banner);
+    QCOMPARE(form.teamBanner()->font().pointSize(), 24);
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::playersListBesideTheOtherWindows()
+{
+    TempDataDir data;
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    auto* button = form.findChild<QWidget*>("actionPlayersListButton");
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    trigger(form, "actionPlayersList");
+    const QList<TPlayersDlg*> lists = form.findChildren<TPlayersDlg*>();
+    QCOMPARE(lists.size(), 1);
+    QVERIFY(lists.first()->isVisible());
+    QCOMPARE(lists.first()->windowModality(), Qt::NonModal);
+    QVERIFY(platform.shown.isEmpty());
+}
+
+QTEST_MAIN(tst_MainFormDialogs)
+#include "tst_MainFormDialogs.moc"

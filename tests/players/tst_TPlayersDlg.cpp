@@ -1,0 +1,278 @@
+#include "FileBytes.h"
+#include "ScriptedPlatform.h"
+#include "TempDataDir.h"
+
+#include "players/TPlayersDlg.h"
+#include "store/ProfileStore.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// players.db as the list writes `names`.
+QByteArray rosterFile(const QStringList& names)
+{
+    QByteArray bytes("[Players]\r\n");
+    for (int i = 0; i <= names.size(); ++i)
+        bytes += "Name" + QByteArray::number(i) + "=" + names.value(i).toUtf8() + "\r\n";
+    return bytes;
+}
+
+QStringList shownNames(const TPlayersDlg& window)
+{
+    QStringList names;
+    for (int row = 0; row < window.playersList()->count(); ++row)
+        names << window.playersList()->item(row)->text();
+    return names;
+}
+
+void click(const QWidget& window, const char* button)
+{
+    QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+}
+
+} // namespace
+
+class tst_TPlayersDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void layout();
+    void show_data();
+    void show();
+    void add_data();
+    void add();
+    void remove_data();
+    void remove();
+    void closeButton_data();
+    void closeButton();
+    void titleBarAbandonsChanges();
+    void failedSaveKeepsTheWindowOpen();
+
+private:
+    void showWith(const QByteArray& file);
+
+    std::unique_ptr<TempDataDir> m_data;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<TPlayersDlg> m_window;
+};
+
+void tst_TPlayersDlg::init()
+{
+    m_data = std::make_unique<TempDataDir>();
+    m_platform = std::make_unique<ScriptedPlatform>();
+    m_window = std::make_unique<TPlayersDlg>();
+}
+
+void tst_TPlayersDlg::cleanup()
+{
+    const QStringList unanswered = m_platform->unanswered();
+    const bool allUsed = m_platform->allAnswersUsed();
+    m_window.reset();
+    m_platform.reset();
+    m_data.reset();
+    QCOMPARE(unanswered, QStringList());
+    QVERIFY(allUsed);
+}
+
+void tst_TPlayersDlg::showWith(const QByteArray& file)
+{
+    QVERIFY(file.isNull() || writeFile(m_data->file("players.db"), file));
+    m_window->showModeless();
+}
+
+void tst_TPlayersDlg::layout()
+{
+    showWith(rosterFile({"Ann"}));
+    QCOMPARE(m_window->size(), QSize(369, 385));
+    QCOMPARE(m_window->playersList()->visualItemRect(m_window->playersList()->item(0)).height(),
+             14);
+    QCOMPARE(m_window->playerName()->maxLength(), 255);
+    click(*m_window, "HelpBtn");
+    QCOMPARE(m_platform->helpTopics, QList<int>{115});
+    QTest::keyClick(m_window.get(), Qt::Key_Escape); // no Cancel button: closes nothing
+    QVERIFY(m_window->isVisible());
+}
+
+void tst_TPlayersDlg::show_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("missing file") << QByteArray() << QStringList();
+    QTest::newRow("names equal but for case stay in file order")
+        << rosterFile({"Smith", "smith", "SMITH"}) << QStringList{"Smith", "smith", "SMITH"};
+    QTest::newRow("letter case ignored") << rosterFile({"smith", "Adams", "baker", "Zed"})
+                                         << QStringList{"Adams", "baker", "smith", "Zed"};
+    QTest::newRow("duplicates kept")
+        << rosterFile({"Lee", "Ann", "Lee"}) << QStringList{"Ann", "Lee", "Lee"};
+    QTest::newRow("accents where a person expects them")
+        << rosterFile({"Zoe", "Émile", "Eve"}) << QStringList{"Émile", "Eve", "Zoe"};
+    QTest::newRow("stops at the first empty or missing name")
+        << QByteArray("[players]\nNAME0=B\nname1=A\nName2=  \nName3=Hidden\n")
+        << QStringList{"A", "B"};
+    QTest::newRow("cut at 255") << QByteArray("[Players]\r\nName0=" + QByteArray(300, 'x'))
+                                << QStringList{QString(255, 'x')};
+}
+
+void tst_TPlayersDlg::show()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, shown);
+    showWith(file);
+    QCOMPARE(shownNames(*m_window), shown);
+}
+
+void tst_TPlayersDlg::add_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byEnter");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("trimmed, sorted in") << "  smith " << false << QStringList{"Al", "smith", "Zed"};
+    QTest::newRow("Enter adds") << "Baker" << true << QStringList{"Al", "Baker", "Zed"};
+    QTest::newRow("only blanks: nothing") << "   " << false << QStringList{"Al", "Zed"};
+    QTest::newRow("control characters cut") << "\tBo\x01" << true << QStringList{"Al", "Bo", "Zed"};
+    QTest::newRow("same name again") << "zed" << false << QStringList{"Al", "Zed", "zed"};
+}
+
+void tst_TPlayersDlg::add()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, byEnter);
+    QFETCH(QStringList, shown);
+    showWith(rosterFile({"Zed", "Al"}));
+    m_window->playerName()->setText(typed);
+    if (byEnter)
+        QTest::keyClick(m_window->playerName(), Qt::Key_Return);
+    else
+        click(*m_window, "AddBtn");
+    QCOMPARE(shownNames(*m_window), shown);
+    QCOMPARE(m_window->playerName()->text(), QString());
+}
+
+void tst_TPlayersDlg::remove_data()
+{
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("selectedAfter");
+
+    QTest::newRow("first") << 0 << QStringList{"B", "C"} << 0;
+    QTest::newRow("middle") << 1 << QStringList{"A", "C"} << 1;
+    QTest::newRow("last: the new last") << 2 << QStringList{"A", "B"} << 1;
+    QTest::newRow("none selected: nothing") << -1 << QStringList{"A", "B", "C"} << -1;
+}
+
+void tst_TPlayersDlg::remove()
+{
+    QFETCH(int, selected);
+    QFETCH(QStringList, shown);
+    QFETCH(int, selectedAfter);
+    showWith(rosterFile({"A", "B", "C"}));
+    QListWidget* list = m_window->playersList();
+    list->setCurrentRow(selected);
+    click(*m_window, "DeleteBtn");
+    QCOMPARE(shownNames(*m_window), shown);
+    QCOMPARE(list->selectedItems().isEmpty() ? -1 : list->row(list->selectedItems().first()),
+             selectedAfter);
+    if (selectedAfter >= 0) { // down to the only one: deleting it leaves nothing selected
+        for (int i = 0; i < 2; ++i)
+            click(*m_window, "DeleteBtn");
+        QVERIFY(list->selectedItems().isEmpty());
+    }
+}
+
+void tst_TPlayersDlg::closeButton_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer"); // 0 not asked, 1 Yes, 2 No
+    QTest::addColumn<QStringList>("saved");
+
+    QTest::newRow("nothing typed") << QString() << 0 << QStringList{"Ann", "Bob"};
+    QTest::newRow("Yes adds it") << "Jones" << 1 << QStringList{"Ann", "Bob", "Jones"};
+    QTest::newRow("No drops it") << "Jones" << 2 << QStringList{"Ann", "Bob"};
+    QTest::newRow("added trimmed") << "  Al  " << 1 << QStringList{"Al", "Ann", "Bob"};
+    QTest::newRow("only blanks: not asked") << "   " << 0 << QStringList{"Ann", "Bob"};
+}
+
+void tst_TPlayersDlg::closeButton()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(QStringList, saved);
+    showWith(rosterFile({"Bob", "Ann"}));
+    m_window->playerName()->setText(typed);
+    if (answer == 1)
+        m_platform->answerYes();
+    else if (answer == 2)
+        m_platform->answerNo();
+    click(*m_window, "CloseBtn");
+    QVERIFY(!m_window->isVisible());
+    const QString question = "Add '" + typed.trimmed() + "' before closing?";
+    QCOMPARE(m_platform->messages(), answer ? QStringList{question} : QStringList());
+    QCOMPARE(readFile(m_data->file("players.db")), rosterFile(saved));
+}
+
+void tst_TPlayersDlg::titleBarAbandonsChanges()
+{
+    const QByteArray five = rosterFile({"A", "B", "C", "D", "E"});
+    showWith(five);
+    m_window->move(40, 60);
+    m_window->playerName()->setText("New");
+    click(*m_window, "AddBtn");
+    QVERIFY(m_window->close());
+    QCOMPARE(readFile(m_data->file("players.db")), five);
+    QCOMPARE(ReadProfileInt("prefs.db", "Players", "X", -100, -1, true), 40);
+    QCOMPARE(ReadProfileInt("prefs.db", "Players", "Y", -100, -1, true), 60);
+
+    // Reopened where it was, from the file; three saved over five.
+    m_window->move(300, 300);
+    m_window->showModeless();
+    QCOMPARE(m_window->pos(), QPoint(40, 60));
+    QCOMPARE(shownNames(*m_window), QStringList({"A", "B", "C", "D", "E"}));
+    m_window->playersList()->setCurrentRow(3);
+    for (int i = 0; i < 2; ++i)
+        click(*m_window, "DeleteBtn");
+    click(*m_window, "CloseBtn");
+    QCOMPARE(readFile(m_data->file("players.db")),
+             "[Players]\r\nName0=A\r\nName1=B\r\nName2=C\r\nName3=\r\nName4=E\r\nName5=\r\n");
+    m_window->showModeless();
+    QCOMPARE(shownNames(*m_window), QStringList({"A", "B", "C"}));
+}
+
+void tst_TPlayersDlg::failedSaveKeepsTheWindowOpen()
+{
+    showWith(rosterFile({"Ann"}));
+    const QString path = m_data->file("players.db");
+    QVERIFY(QFile::remove(path) && QDir().mkpath(path));
+    m_window->playerName()->setText("Bob");
+    m_platform->answerYes(); // add Bob
+    m_platform->answerNo();  // do not close unsaved
+    click(*m_window, "CloseBtn");
+    const QString failed = "Cannot write the file " + path + ".  The players list was not saved.";
+    const QString leave = "Close the players list without saving your changes?";
+    QCOMPARE(m_platform->messages(), QStringList({"Add 'Bob' before closing?", failed, leave}));
+    QCOMPARE(m_platform->beeps, 1);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(shownNames(*m_window), QStringList({"Ann", "Bob"}));
+
+    m_platform->answerYes(); // close unsaved
+    click(*m_window, "CloseBtn");
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(QFileInfo(path).isDir());
+
+    QVERIFY(QDir(path).removeRecursively());
+    m_window->showModeless();
+    click(*m_window, "CloseBtn");
+    QCOMPARE(readFile(path), rosterFile({}));
+}
+
+QTEST_MAIN(tst_TPlayersDlg)
+#include "tst_TPlayersDlg.moc"
