@@ -1,5 +1,6 @@
 #include "plans/TPlanDetailDlg.h"
 
+#include "drills/DrillLibraryNotifier.h"
 #include "plans/AnnouncementsBox.h"
 #include "plans/CalendarDate.h"
 #include "plans/EntryRow.h"
@@ -67,8 +68,13 @@ TPlanDetailDlg::TPlanDetailDlg(const QString& path, QWidget* parent) : QWidget(p
 
 TPlanDetailDlg::~TPlanDetailDlg()
 {
-    // Children about to go move the focus; nothing of this window may react.
+    // Children about to go move the focus and may still signal (the activity
+    // box picks a choice when its field loses the focus); nothing of this
+    // window may react once its destruction has begun.
     delete m_focus;
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+    QObject::disconnect(&DrillLibraryNotifier::instance(), nullptr, this, nullptr);
     s_openWindows.removeOne(this);
 }
 
@@ -184,6 +190,8 @@ void TPlanDetailDlg::connectHandlers()
     connect(m_focus, &FocusTracker::entered, this, &TPlanDetailDlg::focusEntered);
     connect(m_focus, &FocusTracker::left, this, &TPlanDetailDlg::focusLeft);
 
+    connect(&DrillLibraryNotifier::instance(), &DrillLibraryNotifier::saved, this,
+            &TPlanDetailDlg::ReloadActivityList);
     connect(m_list, &ScheduleList::rowChosen, this, &TPlanDetailDlg::CmClick);
     connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &TPlanDetailDlg::CmDrawItem);
