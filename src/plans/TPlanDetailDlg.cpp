@@ -14,6 +14,7 @@
 #include "prefs/GeneralSettings.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
+#include "ui/TypingLimit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -134,11 +135,11 @@ void TPlanDetailDlg::createControls()
     addLabel("AnnouncementLbl", QStringLiteral("&Announcements"), {8, 32}, m_announcements);
 
     m_defEmphasis = addField("DefEmphasis", DefEmphasisGeometry);
-    m_defEmphasis->setMaxLength(EmphasisLimit);
+    new TypingLimit(m_defEmphasis, EmphasisLimit);
     m_defEmphLbl =
         addLabel("DefEmphLbl", QStringLiteral("&Defensive Emphasis"), {8, 108}, m_defEmphasis);
     m_offEmphasis = addField("OffEmphasis", OffEmphasisGeometry);
-    m_offEmphasis->setMaxLength(EmphasisLimit);
+    new TypingLimit(m_offEmphasis, EmphasisLimit);
     m_offEmphLbl =
         addLabel("OffEmphLbl", QStringLiteral("&Offensive Emphasis"), {8, 132}, m_offEmphasis);
 
@@ -200,12 +201,13 @@ void TPlanDetailDlg::connectHandlers()
 
     connect(m_entryRow, &EntryRow::wheelTurned, this, &TPlanDetailDlg::scrollList);
     QComboBox* activity = m_entryRow->activity();
-    connect(activity->lineEdit(), &QLineEdit::textEdited, this, &TPlanDetailDlg::OnActivityChange);
+    connect(m_entryRow, &EntryRow::activityEdited, this, &TPlanDetailDlg::OnActivityChange);
     connect(activity, &QComboBox::activated, this, &TPlanDetailDlg::ActivityClick);
     connect(new KeyWatcher(activity), &KeyWatcher::keyPressed, this,
             &TPlanDetailDlg::OnActivityKeyDown);
-    connect(new KeyWatcher(m_entryRow->emphasis()), &KeyWatcher::keyReleased, this,
-            &TPlanDetailDlg::OnEmphasisKeyUp);
+    auto* emphasisKeys = new KeyWatcher(m_entryRow->emphasis());
+    connect(emphasisKeys, &KeyWatcher::keyPressed, this, &TPlanDetailDlg::OnEmphasisKeyDown);
+    connect(emphasisKeys, &KeyWatcher::keyReleased, this, &TPlanDetailDlg::OnEmphasisKeyUp);
 }
 
 void TPlanDetailDlg::focusEntered(QWidget* widget)

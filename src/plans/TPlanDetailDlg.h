@@ -81,6 +81,7 @@ private:
     void CmDelete();
     void OnMinutesExit();
     void OnEmphasisExit();
+    void OnEmphasisKeyDown(QKeyEvent* event);
     void OnEmphasisKeyUp(QKeyEvent* event);
     void OnDummyEditEnter();
     void moveToNextRow(bool commit);
@@ -135,6 +136,9 @@ private:
     bool m_showDefEmphasis = true;
     bool m_showOffEmphasis = true;
     bool m_backspacePending = false;
+    // Enter went down in Emphasis; its release alone, as after Enter closed
+    // a message box, moves nothing.
+    bool m_enterDownInEmphasis = false;
     bool m_shown = false;
     bool m_closed = false;
     // The activity text last checked against the drill list in this row, so

@@ -40,12 +40,13 @@ bool TPlanDetailDlg::SaveAs()
         return false;
 
     const std::string file = utf8(*chosen);
-    GeneralSettings::writeText("Path", FolderOfPath(file));
-    // The plan moves to the new file only once it is written there.
+    // The plan moves to the new file, and the next Open to its folder, only
+    // once it is written there.
     PracticePlan saved = m_plan;
     SetPlanPath(saved, file);
     if (!writePlan(saved))
         return false;
+    GeneralSettings::writeText("Path", FolderOfPath(file));
     m_plan = std::move(saved);
     setWindowTitle(*chosen);
     return true;

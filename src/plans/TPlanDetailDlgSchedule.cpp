@@ -75,6 +75,7 @@ void TPlanDetailDlg::OpenEntryRow()
     m_entryRow->load(m_plan.entries[row], false);
     m_checkedActivity.clear();
     m_backspacePending = false;
+    m_enterDownInEmphasis = false;
     m_entryRow->minutes()->setFocus();
 }
 
@@ -154,11 +155,27 @@ void TPlanDetailDlg::OnEmphasisExit()
         entry->emphasis = utf8(m_entryRow->emphasis()->text());
 }
 
+namespace {
+
+bool isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+void TPlanDetailDlg::OnEmphasisKeyDown(QKeyEvent* event)
+{
+    if (isEnter(event))
+        m_enterDownInEmphasis = true;
+}
+
 void TPlanDetailDlg::OnEmphasisKeyUp(QKeyEvent* event)
 {
     m_plan.changed = true;
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+    if (!isEnter(event) || !m_enterDownInEmphasis)
         return;
+    m_enterDownInEmphasis = false;
     PlanEntry* entry = currentEntry();
     if (!entry)
         return;
