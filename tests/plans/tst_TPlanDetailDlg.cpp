@@ -7,6 +7,8 @@
 #include "store/ProfileStore.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -36,6 +38,7 @@ private slots:
     void entryRowAtTheScheduleEdges();
     void limitMessageOncePerAttempt_data();
     void limitMessageOncePerAttempt();
+    void anotherPlanMovesNothing();
     void upperFieldEndsEditing();
 
     void insertAndDelete_data();
@@ -806,6 +809,36 @@ void tst_TPlanDetailDlg::limitMessageOncePerAttempt()
     QCOMPARE(m_platform->messages(), QStringList(messages, limit));
     QCOMPARE(QApplication::focusWidget(), plan.edit("Emphasis"));
     QCOMPARE(plan.list()->currentRow(), 99);
+}
+
+// A plan window maximised in the main frame is restored when another one
+// opens maximised; the focus Qt moves on meanwhile is no Tab of the coach.
+void tst_TPlanDetailDlg::anotherPlanMovesNothing()
+{
+    QMdiArea frame;
+    frame.resize(900, 700);
+    auto* plan = new TPlanDetailDlg;
+    QMdiSubWindow* first = frame.addSubWindow(plan);
+    first->showMaximized();
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    auto* rows = plan->findChild<QListWidget*>(QStringLiteral("ActivityList"));
+    rows->scrollToBottom();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualItemRect(rows->item(99)).center());
+    auto* emphasis = plan->findChild<QLineEdit*>(QStringLiteral("Emphasis"));
+    QTest::mouseClick(emphasis, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::keyClicks(emphasis, "Box out");
+    QCOMPARE(QApplication::focusWidget(), emphasis);
+
+    frame.addSubWindow(new TPlanDetailDlg)->showMaximized();
+
+    QCOMPARE(m_platform->messages(), QStringList());
+    // Back in the first plan, the coach goes on where the typing stopped.
+    frame.setActiveSubWindow(first);
+    QCOMPARE(QApplication::focusWidget(), emphasis);
+    QCOMPARE(m_platform->messages(), QStringList());
 }
 
 void tst_TPlanDetailDlg::longNamesStayWhole_data()
