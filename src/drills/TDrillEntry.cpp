@@ -16,8 +16,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
-#include <algorithm>
-
 namespace {
 
 QPointer<TDrillEntry> entryDialog;
