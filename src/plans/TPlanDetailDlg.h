@@ -20,7 +20,10 @@ class ScheduleList;
 // The practice plan editor: one child window of the main frame per open plan.
 // The plan's date, time, announcements and emphases are what its fields show;
 // its 100 entries are edited through an entry row that floats over the
-// schedule row being edited.
+// schedule row being edited. Layout, focus routing and the upper fields are in
+// TPlanDetailDlg.cpp; the schedule and entry row in TPlanDetailDlgSchedule.cpp;
+// choosing the activity in TPlanDetailDlgActivity.cpp; Save, Save As and Print
+// in TPlanDetailDlgDocument.cpp.
 class TPlanDetailDlg : public QWidget
 {
     Q_OBJECT
