@@ -38,15 +38,16 @@ ActivityChoices BuildActivityChoices(std::string_view pattern, const DrillKeySou
     for (std::size_t i = 1; i < pairs.size(); ++i) {
         const DrillPatternPair& pair = pairs[i];
         const int choice = static_cast<int>(result.choices.size());
-        if (choice >= ActivityChoices::MaxChoices) {
-            result.error = std::string(MaxChoicesMessage);
-            break;
-        }
         std::string name;
         if (pair.isCategory()) {
             name = keys.categoryName(categories++);
             result.choiceToDrill.push_back(-1);
         } else {
+            // Only a drill counts against the limit; a category after it still joins.
+            if (choice >= ActivityChoices::MaxChoices) {
+                result.error = std::string(MaxChoicesMessage);
+                break;
+            }
             const int drill = static_cast<int>(result.drillNames.size());
             name = keys.drillName(drill);
             result.drillNames.push_back(name);

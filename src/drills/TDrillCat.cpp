@@ -2,10 +2,10 @@
 
 #include "drills/DrillEditRules.h"
 #include "drills/DrillLibraryFile.h"
+#include "drills/DrillLibraryNotifier.h"
 #include "drills/DrillListPrintout.h"
 #include "drills/DrillTreeWidget.h"
 #include "drills/TDrillEntry.h"
-#include "plans/TPlanDetailDlg.h"
 #include "report/PrintJob.h"
 #include "store/ProfileStore.h"
 #include "ui/DialogServices.h"
@@ -243,8 +243,7 @@ void TDrillCat::done(int result)
         releaseTree();
     }
     QDialog::done(result);
-    for (TPlanDetailDlg* plan : TPlanDetailDlg::openWindows())
-        plan->ReloadActivityList();
+    DrillLibraryNotifier::instance().announceSaved();
 }
 
 bool TDrillCat::saveLibrary()

@@ -6,6 +6,7 @@
 #include "store/PlainText.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
+#include "ui/TypingLimit.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -15,8 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-
-#include <algorithm>
 
 namespace {
 
@@ -124,16 +123,8 @@ QLineEdit* TDrillEntry::addField(const char* name, const QRect& geometry, int ty
     auto* field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(geometry);
-    field->setMaxLength(typedLimit);
+    new TypingLimit(field, typedLimit);
     return field;
-}
-
-// The limit holds for typing only: a longer text given to the field, a
-// proposed number or a label renamed in place, is shown whole, never cut.
-void TDrillEntry::setField(QLineEdit* field, const QString& text, int typedLimit)
-{
-    field->setMaxLength(std::max<int>(typedLimit, text.size()));
-    field->setText(text);
 }
 
 int TDrillEntry::run(const DrillNode* nodeToEdit)
@@ -151,9 +142,9 @@ void TDrillEntry::setDrillProposal(const QString& name, const QString& minutes,
     m_proposedName = name;
     m_proposedMinutes = minutes;
     m_proposedEmphasis = emphasis;
-    setField(m_drillName, name, NameLimit);
-    setField(m_minutesEb, minutes, MinutesLimit);
-    setField(m_emphasisEb, emphasis, EmphasisLimit);
+    m_drillName->setText(name);
+    m_minutesEb->setText(minutes);
+    m_emphasisEb->setText(emphasis);
 }
 
 void TDrillEntry::clearDrillProposal()
@@ -199,22 +190,22 @@ void TDrillEntry::FormShow()
     if (m_proposed) {
         m_catDrillRg->show();
         setDrillType(true);
-        setField(m_drillName, m_proposedName, NameLimit);
-        setField(m_minutesEb, m_proposedMinutes, MinutesLimit);
-        setField(m_emphasisEb, m_proposedEmphasis, EmphasisLimit);
+        m_drillName->setText(m_proposedName);
+        m_minutesEb->setText(m_proposedMinutes);
+        m_emphasisEb->setText(m_proposedEmphasis);
     } else if (m_nodeToEdit) {
         m_catDrillRg->hide();
         setDrillType(m_nodeToEdit->isDrill());
-        setField(m_drillName, QString::fromStdString(m_nodeToEdit->label()), NameLimit);
+        m_drillName->setText(QString::fromStdString(m_nodeToEdit->label()));
         if (const DrillRecord* record = m_nodeToEdit->record()) {
-            setField(m_minutesEb, QString::number(record->minutes), MinutesLimit);
-            setField(m_emphasisEb, QString::fromStdString(record->emphasis), EmphasisLimit);
+            m_minutesEb->setText(QString::number(record->minutes));
+            m_emphasisEb->setText(QString::fromStdString(record->emphasis));
         }
     } else {
         m_catDrillRg->show();
-        setField(m_drillName, QString(), NameLimit);
-        setField(m_minutesEb, QStringLiteral("0"), MinutesLimit);
-        setField(m_emphasisEb, QString(), EmphasisLimit);
+        m_drillName->setText(QString());
+        m_minutesEb->setText(QStringLiteral("0"));
+        m_emphasisEb->setText(QString());
     }
     showTypeFields();
     m_drillName->setFocus();

@@ -59,7 +59,6 @@ private:
     void HelpBtnClick();
     void setDrillType(bool drill);
     void showTypeFields();
-    static void setField(QLineEdit* field, const QString& text, int typedLimit);
 
     QGroupBox* m_catDrillRg = nullptr;
     QButtonGroup* m_type = nullptr;

@@ -2,6 +2,7 @@
 
 #include "plans/PlanEntry.h"
 #include "plans/ScheduleColumns.h"
+#include "ui/TypingLimit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -34,13 +35,16 @@ EntryRow::EntryRow(QWidget* parent) : QWidget(parent)
     m_activity->setInsertPolicy(QComboBox::NoInsert);
     m_activity->setCompleter(nullptr); // the plan window completes as the coach types
     m_activity->setMaxVisibleItems(DroppedDownLines);
-    m_activity->lineEdit()->setMaxLength(ActivityLimit);
+    // The limits hold for typing only: a drill picked from the choices or a
+    // row loaded from a file is shown and kept whole.
+    auto* activityLimit = new TypingLimit(m_activity->lineEdit(), ActivityLimit);
+    connect(activityLimit, &TypingLimit::edited, this, &EntryRow::activityEdited);
     m_activity->setGeometry(ScheduleLayout::Activity.left, 0, ScheduleLayout::Activity.width,
                             Height);
     m_activity->installEventFilter(this);
 
     m_emphasis = addEdit("Emphasis", ScheduleLayout::Emphasis.left, ScheduleLayout::Emphasis.width);
-    m_emphasis->setMaxLength(EmphasisLimit);
+    new TypingLimit(m_emphasis, EmphasisLimit);
 
     m_dummy = addEdit("DummyEdit", DummyLeft, 1);
     m_dummy->setReadOnly(true);

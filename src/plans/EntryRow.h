@@ -37,6 +37,8 @@ public:
 signals:
     // The wheel turned over the row; it scrolls the schedule beneath.
     void wheelTurned(QWheelEvent* event);
+    // The coach changed the activity text (typing, pasting), limit applied.
+    void activityEdited(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

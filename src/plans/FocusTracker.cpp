@@ -1,12 +1,23 @@
 #include "plans/FocusTracker.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QScopedValueRollback>
 #include <QWidget>
 
 FocusTracker::FocusTracker(QWidget* window) : QObject(window), m_window(window)
 {
     connect(qApp, &QApplication::focusChanged, this, &FocusTracker::focusChanged);
+    window->installEventFilter(this);
+}
+
+// Shown again, the window gives the focus back to where the coach left it.
+bool FocusTracker::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::Show && m_holder && m_window->focusWidget() != m_holder &&
+        m_holder->isVisibleTo(m_window))
+        m_holder->setFocus();
+    return false;
 }
 
 void FocusTracker::startAt(QWidget* widget)
@@ -22,6 +33,10 @@ bool FocusTracker::inWindow(const QWidget* widget) const
 void FocusTracker::focusChanged(QWidget*, QWidget* now)
 {
     if (m_leaving || !inWindow(now) || now == m_holder)
+        return;
+    // A window being hidden (the main frame restoring it) hands its focus on
+    // to the next control: the coach moved nothing.
+    if (!m_window->isVisible())
         return;
     if (QPointer<QWidget> from = m_holder) {
         QScopedValueRollback<bool> leaving(m_leaving, true);

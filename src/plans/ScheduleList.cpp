@@ -47,6 +47,12 @@ void ScheduleList::clearCurrentRow()
 
 void ScheduleList::mousePressEvent(QMouseEvent* event)
 {
+    // The focus comes before the press; a field that would not let it go
+    // (an invalid date) keeps it, and the click then chooses no row.
+    if (!hasFocus()) {
+        event->accept();
+        return;
+    }
     QListWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
         emit rowChosen();

@@ -20,7 +20,10 @@ class ScheduleList;
 // The practice plan editor: one child window of the main frame per open plan.
 // The plan's date, time, announcements and emphases are what its fields show;
 // its 100 entries are edited through an entry row that floats over the
-// schedule row being edited.
+// schedule row being edited. Layout, focus routing and the upper fields are in
+// TPlanDetailDlg.cpp; the schedule and entry row in TPlanDetailDlgSchedule.cpp;
+// choosing the activity in TPlanDetailDlgActivity.cpp; Save, Save As and Print
+// in TPlanDetailDlgDocument.cpp.
 class TPlanDetailDlg : public QWidget
 {
     Q_OBJECT
@@ -81,6 +84,7 @@ private:
     void CmDelete();
     void OnMinutesExit();
     void OnEmphasisExit();
+    void OnEmphasisKeyDown(QKeyEvent* event);
     void OnEmphasisKeyUp(QKeyEvent* event);
     void OnDummyEditEnter();
     void moveToNextRow(bool commit);
@@ -135,6 +139,9 @@ private:
     bool m_showDefEmphasis = true;
     bool m_showOffEmphasis = true;
     bool m_backspacePending = false;
+    // Enter went down in Emphasis; its release alone, as after Enter closed
+    // a message box, moves nothing.
+    bool m_enterDownInEmphasis = false;
     bool m_shown = false;
     bool m_closed = false;
     // The activity text last checked against the drill list in this row, so

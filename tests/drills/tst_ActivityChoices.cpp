@@ -31,6 +31,8 @@ private slots:
     void build_data();
     void build();
     void limitOf500Choices();
+    void limitCountsAtDrillsOnly_data();
+    void limitCountsAtDrillsOnly();
     void findDrillIgnoresLetterCase();
     void fromTheLibraryFile();
 };
@@ -76,6 +78,39 @@ void tst_ActivityChoices::limitOf500Choices()
     QCOMPARE(QString::fromStdString(built.drillNames.back()), QString("Drl499"));
     QCOMPARE(QString::fromStdString(built.error),
              QString("Maximum number of Drills & Categories reached"));
+}
+
+void tst_ActivityChoices::limitCountsAtDrillsOnly_data()
+{
+    QTest::addColumn<int>("drills"); // D2 pairs after the root
+    QTest::addColumn<QString>("tail");
+    QTest::addColumn<int>("choices");
+    QTest::addColumn<int>("drillNames");
+    QTest::addColumn<bool>("message");
+
+    QTest::newRow("500 drills fill the choices") << 500 << "" << 500 << 500 << false;
+    QTest::newRow("a category after the 500th choice joins") << 500 << "C2" << 501 << 500 << false;
+    QTest::newRow("a drill after it stops the reading") << 500 << "C2D3C2" << 501 << 500 << true;
+    QTest::newRow("the 501st drill stops the reading") << 500 << "D2C2" << 500 << 500 << true;
+    QTest::newRow("categories alone never stop")
+        << 0 << QString("C2").repeated(510) << 510 << 0 << false;
+}
+
+void tst_ActivityChoices::limitCountsAtDrillsOnly()
+{
+    QFETCH(int, drills);
+    QFETCH(QString, tail);
+    QFETCH(int, choices);
+    QFETCH(int, drillNames);
+    QFETCH(bool, message);
+
+    const std::string pattern =
+        "C1" + QByteArray("D2").repeated(drills).toStdString() + tail.toStdString();
+    const ActivityChoices built = BuildActivityChoices(pattern, DrillTestKeys());
+    QCOMPARE(int(built.choices.size()), choices);
+    QCOMPARE(int(built.drillNames.size()), drillNames);
+    QCOMPARE(int(built.choiceToDrill.size()), choices);
+    QCOMPARE(!built.error.empty(), message);
 }
 
 void tst_ActivityChoices::findDrillIgnoresLetterCase()

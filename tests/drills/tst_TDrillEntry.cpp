@@ -53,6 +53,8 @@ private slots:
     void proposalOutlivesEveryClose();
     void nodeForgottenOnEveryClose();
     void longTextsAreNotCut();
+    void typingLimitDoesNotGrow_data();
+    void typingLimitDoesNotGrow();
 
 private:
     void openAndLook(const DrillNode* node, Opened& seen);
@@ -305,6 +307,41 @@ void tst_TDrillEntry::longTextsAreNotCut()
     m_entry->run();
     QCOMPARE(m_entry->name().size(), 35);
     QCOMPARE(m_entry->minutes(), QString("012"));
+}
+
+void tst_TDrillEntry::typingLimitDoesNotGrow_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("given");
+
+    QTest::newRow("proposed name of 40") << "DrillName" << QString(40, 'n');
+    QTest::newRow("proposed minutes of 6 digits") << "MinutesEb"
+                                                  << "123456";
+    QTest::newRow("proposed emphasis of 33") << "EmphasisEb" << QString(33, 'e');
+}
+
+// A longer text given to a field stays whole, but the coach types no further
+// than the limit: after deleting a character there is still no room.
+void tst_TDrillEntry::typingLimitDoesNotGrow()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, given);
+
+    m_entry->setDrillProposal(field == "DrillName" ? given : "Name",
+                              field == "MinutesEb" ? given : "5",
+                              field == "EmphasisEb" ? given : "");
+    QString seen;
+    m_platform->runDialog([&](QDialog& dialog) {
+        auto* edit = control<QLineEdit>(dialog, field.toLatin1());
+        QCOMPARE(edit->text(), given);
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, "78");
+        seen = edit->text();
+        dialog.reject();
+    });
+    m_entry->run();
+    QCOMPARE(seen, given.chopped(1));
 }
 
 QTEST_MAIN(tst_TDrillEntry)

@@ -2,9 +2,13 @@
 #include "ScriptedPlatform.h"
 #include "TempDataDir.h"
 
+#include "drills/DrillLibraryFile.h"
+#include "drills/DrillTree.h"
 #include "store/ProfileStore.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -24,10 +28,17 @@ private slots:
     void zeroMinutesClearSpanAndPullLaterRowsBack();
     void invalidFieldKeepsTextAndFocus_data();
     void invalidFieldKeepsTextAndFocus();
+    void invalidFieldLeftByClickingARow_data();
+    void invalidFieldLeftByClickingARow();
 
     void tabAndEnterMoveDown_data();
     void tabAndEnterMoveDown();
     void entryRowFollowsScrolling();
+    void entryRowAtTheScheduleEdges_data();
+    void entryRowAtTheScheduleEdges();
+    void limitMessageOncePerAttempt_data();
+    void limitMessageOncePerAttempt();
+    void anotherPlanMovesNothing();
     void upperFieldEndsEditing();
 
     void insertAndDelete_data();
@@ -40,6 +51,11 @@ private slots:
     void typedActivityIsChecked_data();
     void typedActivityIsChecked();
     void reloadKeepsTypedActivity();
+    void longNamesStayWhole_data();
+    void longNamesStayWhole();
+    void typingStopsAtTheLimits_data();
+    void typingStopsAtTheLimits();
+    void destroyedWindowHearsNothing();
     void changedByEveryEdit_data();
     void changedByEveryEdit();
 
@@ -95,9 +111,12 @@ void tst_TPlanDetailDlg::init()
 
 void tst_TPlanDetailDlg::cleanup()
 {
-    QCOMPARE(m_platform->unanswered(), QStringList());
+    // Take the result first: the scripted platform and data folder go whatever
+    // it is, so a failing case cannot bring a real dialog into the run.
+    const QStringList unanswered = m_platform->unanswered();
     m_platform.reset();
     m_data.reset();
+    QCOMPARE(unanswered, QStringList());
 }
 
 void tst_TPlanDetailDlg::spansFollowTypedMinutes_data()
@@ -105,18 +124,25 @@ void tst_TPlanDetailDlg::spansFollowTypedMinutes_data()
     QTest::addColumn<QString>("practiceTime");
     QTest::addColumn<QStringList>("minutes");
     QTest::addColumn<QStringList>("spans");
+    QTest::addColumn<QList<int>>("stored");
 
     QTest::newRow("a row of 0 minutes takes no time")
-        << "3:30" << QStringList{"15", "0", "20"} << QStringList{"3:30 - 3:45", "", "3:45 - 4:05"};
+        << "3:30" << QStringList{"15", "0", "20"} << QStringList{"3:30 - 3:45", "", "3:45 - 4:05"}
+        << QList<int>{15, 0, 20};
     QTest::newRow("past twelve starts again at one")
-        << "12:50" << QStringList{"20"} << QStringList{"12:50 - 1:10"};
+        << "12:50" << QStringList{"20"} << QStringList{"12:50 - 1:10"} << QList<int>{20};
     QTest::newRow("afternoon time on a 12-hour clock")
-        << "15:00" << QStringList{"30", "45"} << QStringList{"3:00 - 3:30", "3:30 - 4:15"};
+        << "15:00" << QStringList{"30", "45"} << QStringList{"3:00 - 3:30", "3:30 - 4:15"}
+        << QList<int>{30, 45};
     QTest::newRow("empty rows between take no time")
         << "9:00" << QStringList{"10", "", "", "5"}
-        << QStringList{"9:00 - 9:10", "", "", "9:10 - 9:15"};
+        << QStringList{"9:00 - 9:10", "", "", "9:10 - 9:15"} << QList<int>{10, 0, 0, 5};
     QTest::newRow("not a number counts as 0")
-        << "9:00" << QStringList{"abc", "-5", "10"} << QStringList{"", "", "9:00 - 9:10"};
+        << "9:00" << QStringList{"abc", "-5", "10"} << QStringList{"", "", "9:00 - 9:10"}
+        << QList<int>{0, 0, 10};
+    QTest::newRow("negative minutes count as 0 before later rows")
+        << "9:00" << QStringList{"-30", "10"} << QStringList{"", "9:00 - 9:10"}
+        << QList<int>{0, 10};
 }
 
 void tst_TPlanDetailDlg::spansFollowTypedMinutes()
@@ -124,6 +150,7 @@ void tst_TPlanDetailDlg::spansFollowTypedMinutes()
     QFETCH(QString, practiceTime);
     QFETCH(QStringList, minutes);
     QFETCH(QStringList, spans);
+    QFETCH(QList<int>, stored);
 
     PlanWindowDriver plan;
     plan.retype(plan.edit("PracticeTime"), practiceTime);
@@ -131,8 +158,10 @@ void tst_TPlanDetailDlg::spansFollowTypedMinutes()
     for (const QString& value : minutes)
         plan.typeRow(value, QString(), QString());
 
-    for (int row = 0; row < spans.size(); ++row)
+    for (int row = 0; row < spans.size(); ++row) {
         QCOMPARE(span(plan, row), spans[row]);
+        QCOMPARE(plan.window()->entry(row).minutes, stored[row]);
+    }
     // The entry row shows the span of the row it is over as soon as Minutes is left.
     plan.clickRow(0);
     QCOMPARE(plan.edit("Time")->text(), spans[0]);
@@ -323,6 +352,8 @@ void tst_TPlanDetailDlg::insertAndDelete_data()
         << "InsertBtn" << true << "no" << QStringList{"E0", "E1", "E2", "", ""} << "2";
     QTest::newRow("delete moves the rows below up")
         << "DeleteBtn" << false << "" << QStringList{"E0", "E2", "", "", ""} << "3";
+    QTest::newRow("delete in a full plan empties the last row")
+        << "DeleteBtn" << true << "" << QStringList{"E0", "E2", "", "", ""} << "3";
 }
 
 void tst_TPlanDetailDlg::insertAndDelete()
@@ -365,6 +396,11 @@ void tst_TPlanDetailDlg::insertAndDelete()
         QCOMPARE(emphasisOf(plan, 99), QString());
     if (answer == QLatin1String("no"))
         QCOMPARE(emphasisOf(plan, 99), QStringLiteral("Last"));
+    if (command == QLatin1String("DeleteBtn")) {
+        QVERIFY(plan.window()->entry(99).isEmpty());
+        QCOMPARE(plan.window()->entry(99).minutes, 0);
+        QCOMPARE(emphasisOf(plan, 98), lastRowFilled ? QStringLiteral("Last") : QString());
+    }
 }
 
 void tst_TPlanDetailDlg::typeAheadCompletes_data()
@@ -666,6 +702,256 @@ void tst_TPlanDetailDlg::teamBannerAtTenPoints()
     QCOMPARE(banner->text(), QStringLiteral("Wildcats"));
     QCOMPARE(banner->font().pointSize(), 10);
     QVERIFY(banner->font().bold());
+}
+
+void tst_TPlanDetailDlg::invalidFieldLeftByClickingARow_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("invalid date") << "PracticeDate"
+                                  << "2/30/98"
+                                  << "Invalid date.  You must enter a valid date.";
+    QTest::newRow("invalid time") << "PracticeTime"
+                                  << "24:00"
+                                  << "Invalid time.  You must enter a valid time.";
+    QTest::newRow("valid date opens the row") << "PracticeDate"
+                                              << "3/7"
+                                              << "";
+}
+
+void tst_TPlanDetailDlg::invalidFieldLeftByClickingARow()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    PlanWindowDriver plan;
+    QLineEdit* edit = plan.edit(field.toLatin1());
+    plan.retype(edit, text);
+    plan.clickRow(3);
+
+    QCOMPARE(m_platform->messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (message.isEmpty()) {
+        QCOMPARE(plan.list()->currentRow(), 3);
+        QCOMPARE(QApplication::focusWidget(), plan.edit("Minutes"));
+        return;
+    }
+    // The clicked row stays closed, and what is typed goes into the field.
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QVERIFY(!plan.entryPanel()->isVisible());
+    QCOMPARE(plan.list()->currentRow(), -1);
+    QTest::keyClicks(QApplication::focusWidget(), "9");
+    QCOMPARE(edit->text(), text + "9");
+    QVERIFY(plan.window()->entry(3).isEmpty());
+}
+
+void tst_TPlanDetailDlg::entryRowAtTheScheduleEdges_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("scrolls"); // first visible rows, in turn
+    QTest::addColumn<bool>("visible");
+
+    QTest::newRow("back on the bottom visible row") << 12 << QList<int>{1, 0} << true;
+    QTest::newRow("on the top visible row") << 5 << QList<int>{5} << true;
+    QTest::newRow("one above the top") << 5 << QList<int>{6} << false;
+    QTest::newRow("one below the bottom") << 13 << QList<int>{0} << false;
+    QTest::newRow("scrolled back to the bottom") << 13 << QList<int>{0, 1} << true;
+}
+
+void tst_TPlanDetailDlg::entryRowAtTheScheduleEdges()
+{
+    QFETCH(int, row);
+    QFETCH(QList<int>, scrolls);
+    QFETCH(bool, visible);
+
+    PlanWindowDriver plan;
+    plan.clickRow(row);
+    for (int first : scrolls)
+        plan.list()->verticalScrollBar()->setValue(first);
+
+    QCOMPARE(plan.entryPanel()->isVisible(), visible);
+    if (visible)
+        QCOMPARE(plan.entryPanel()->y(), expectedEntryTop(plan, row));
+}
+
+void tst_TPlanDetailDlg::limitMessageOncePerAttempt_data()
+{
+    QTest::addColumn<QStringList>("keys"); // in Emphasis on row 99
+    QTest::addColumn<int>("messages");
+
+    // A box dismissed with Enter leaves the key's release to the field.
+    QTest::newRow("tab, box dismissed with enter") << QStringList{"tab", "release"} << 1;
+    QTest::newRow("enter, box dismissed with enter") << QStringList{"enter", "release"} << 1;
+    QTest::newRow("enter twice is two attempts") << QStringList{"enter", "enter"} << 2;
+}
+
+void tst_TPlanDetailDlg::limitMessageOncePerAttempt()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(int, messages);
+
+    PlanWindowDriver plan;
+    plan.clickRow(99);
+    plan.click(plan.edit("Emphasis"));
+    for (const QString& key : keys) {
+        if (key == QLatin1String("tab"))
+            plan.tab();
+        else if (key == QLatin1String("enter"))
+            plan.pressEnter();
+        else
+            QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    }
+
+    const QString limit = QStringLiteral("You have reached the limit of 100 entries for this "
+                                         "practice plan.");
+    QCOMPARE(m_platform->messages(), QStringList(messages, limit));
+    QCOMPARE(QApplication::focusWidget(), plan.edit("Emphasis"));
+    QCOMPARE(plan.list()->currentRow(), 99);
+}
+
+// A plan window maximised in the main frame is restored when another one
+// opens maximised; the focus Qt moves on meanwhile is no Tab of the coach.
+void tst_TPlanDetailDlg::anotherPlanMovesNothing()
+{
+    QMdiArea frame;
+    frame.resize(900, 700);
+    auto* plan = new TPlanDetailDlg;
+    QMdiSubWindow* first = frame.addSubWindow(plan);
+    first->showMaximized();
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    auto* rows = plan->findChild<QListWidget*>(QStringLiteral("ActivityList"));
+    rows->scrollToBottom();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualItemRect(rows->item(99)).center());
+    auto* emphasis = plan->findChild<QLineEdit*>(QStringLiteral("Emphasis"));
+    QTest::mouseClick(emphasis, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::keyClicks(emphasis, "Box out");
+    QCOMPARE(QApplication::focusWidget(), emphasis);
+
+    frame.addSubWindow(new TPlanDetailDlg)->showMaximized();
+
+    QCOMPARE(m_platform->messages(), QStringList());
+    // Back in the first plan, the coach goes on where the typing stopped.
+    frame.setActiveSubWindow(first);
+    QCOMPARE(QApplication::focusWidget(), emphasis);
+    QCOMPARE(m_platform->messages(), QStringList());
+}
+
+void tst_TPlanDetailDlg::longNamesStayWhole_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("depth"); // of the picked drill
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("drill of 32 one level down, picked")
+        << "choice" << 3 << "Full Court Press Break Four Lanes";
+    QTest::newRow("drill of 28 two levels down, picked")
+        << "choice" << 4 << "Three Man Weave Full Lengths";
+    QTest::newRow("row of 40 loaded from a file")
+        << "file" << 0 << "Shell Drill With Skip Passes And Closeouts";
+}
+
+void tst_TPlanDetailDlg::longNamesStayWhole()
+{
+    QFETCH(QString, source);
+    QFETCH(int, depth);
+    QFETCH(QString, name);
+
+    const QString emphasis = QStringLiteral("Sprint lanes, pass ahead, finish strong");
+    const QString defEmphasis = QString(80, QLatin1Char('d'));
+    QString path;
+    if (source == QLatin1String("choice")) {
+        DrillTree tree;
+        DrillNode* parent = &tree.root();
+        for (int level = 2; level < depth; ++level)
+            parent = tree.appendCategory(*parent, "Level " + std::to_string(level));
+        tree.appendDrill(*parent, DrillRecord{name.toStdString(), 12, emphasis.toStdString()});
+        QVERIFY(SaveDrillLibrary(tree));
+    } else {
+        path = m_data->document(QStringLiteral("LONG.pln"));
+        const std::string file = path.toStdString();
+        WriteProfileText(file, "Main", "Minutes0", "12", -1, false);
+        WriteProfileText(file, "Main", "Drill0", name.toStdString(), -1, false);
+        WriteProfileText(file, "Main", "Emphasis0", emphasis.toStdString(), -1, false);
+        WriteProfileText(file, "Main", "DefEmphasis", defEmphasis.toStdString(), -1, false);
+    }
+
+    PlanWindowDriver plan(path);
+    plan.clickRow(0);
+    if (source == QLatin1String("choice")) {
+        plan.tab();
+        const int index = plan.activity()->count() - 1;
+        plan.activity()->setCurrentIndex(index);
+        emit plan.activity()->activated(index);
+    } else {
+        QCOMPARE(plan.edit("DefEmphasis")->text(), defEmphasis);
+    }
+    QCOMPARE(plan.activity()->currentText().trimmed(), name);
+    QCOMPARE(plan.edit("Emphasis")->text(), emphasis);
+    plan.clickRow(1);
+
+    // Nothing cut, and nothing to offer the library.
+    QCOMPARE(m_platform->messages(), QStringList());
+    QCOMPARE(activityOf(plan, 0), name);
+    QCOMPARE(emphasisOf(plan, 0), emphasis);
+    QCOMPARE(plan.window()->entry(0).minutes, 12);
+}
+
+void tst_TPlanDetailDlg::typingStopsAtTheLimits_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("limit");
+
+    QTest::newRow("activity") << "Activity" << 35;
+    QTest::newRow("emphasis of a row") << "Emphasis" << 30;
+    QTest::newRow("defensive emphasis") << "DefEmphasis" << 69;
+    QTest::newRow("offensive emphasis") << "OffEmphasis" << 69;
+}
+
+void tst_TPlanDetailDlg::typingStopsAtTheLimits()
+{
+    QFETCH(QString, field);
+    QFETCH(int, limit);
+
+    PlanWindowDriver plan;
+    plan.clickRow(0);
+    QLineEdit* edit = field == QLatin1String("Activity") ? plan.activity()->lineEdit()
+                                                         : plan.edit(field.toLatin1());
+    plan.click(field == QLatin1String("Activity") ? static_cast<QWidget*>(plan.activity()) : edit);
+    QTest::keyClicks(edit, QString(80, QLatin1Char('q')));
+    QCOMPARE(edit->text(), QString(limit, QLatin1Char('q')));
+}
+
+void tst_TPlanDetailDlg::destroyedWindowHearsNothing()
+{
+    // The drill's minutes are no number: reaching the window would show a box.
+    WriteProfileText("drills.db", "Mins", "Mins", "ten", 2, true);
+    auto plan = std::make_unique<PlanWindowDriver>();
+    plan->clickRow(0);
+    plan->tab();
+    plan->activity()->lineEdit()->setText(QStringLiteral("Passing Lines"));
+    QCOMPARE(QApplication::focusWidget(), plan->activity());
+
+    // The first control to go finds every other still linked to the window
+    // or not; the activity box signals its pick when its field loses the focus.
+    QObject* window = plan->window();
+    QStringList stillLinked;
+    QList<QPointer<QObject>> controls;
+    for (QObject* control : window->findChildren<QObject*>())
+        controls << control;
+    connect(plan->edit("PracticeDate"), &QObject::destroyed, [&] {
+        for (const QPointer<QObject>& control : std::as_const(controls))
+            if (control && QObject::disconnect(control, nullptr, window, nullptr))
+                stillLinked << control->objectName() + ":" + control->metaObject()->className();
+    });
+    plan.reset();
+
+    QCOMPARE(stillLinked, QStringList());
+    QCOMPARE(m_platform->messages(), QStringList());
 }
 
 QTEST_MAIN(tst_TPlanDetailDlg)

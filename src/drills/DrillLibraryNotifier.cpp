@@ -1,0 +1,12 @@
+#include "drills/DrillLibraryNotifier.h"
+
+DrillLibraryNotifier& DrillLibraryNotifier::instance()
+{
+    static DrillLibraryNotifier notifier;
+    return notifier;
+}
+
+void DrillLibraryNotifier::announceSaved()
+{
+    emit saved();
+}

@@ -1,0 +1,107 @@
+#include "plans/TPlanDetailDlg.h"
+
+#include "plans/AnnouncementsBox.h"
+#include "plans/CalendarDate.h"
+#include "plans/PlanFieldText.h"
+#include "plans/PlanFile.h"
+#include "plans/PlanPrintout.h"
+#include "prefs/GeneralSettings.h"
+#include "report/PrintJob.h"
+#include "ui/DialogServices.h"
+#include "ui/Platform.h"
+
+#include <QDate>
+#include <QLineEdit>
+
+// The plan as a document: Save, Save As, Print, and the upper fields as the
+// plan's own texts.
+
+bool TPlanDetailDlg::Save()
+{
+    if (m_plan.path.empty())
+        return SaveAs();
+    return writePlan(m_plan);
+}
+
+bool TPlanDetailDlg::SaveAs()
+{
+    Platform::FileRequest request;
+    request.title = QStringLiteral("Save Practice Plan");
+    request.filter = QStringLiteral("Practice Plans (*.pln)");
+    request.defaultSuffix = QStringLiteral("pln");
+    if (m_plan.path.empty()) {
+        request.fileName = QStringLiteral("*.pln");
+    } else {
+        request.initialFolder = QString::fromStdString(m_plan.folder);
+        request.fileName = path();
+    }
+    const std::optional<QString> chosen = Platform::instance().saveFileName(request);
+    if (!chosen)
+        return false;
+
+    const std::string file = utf8(*chosen);
+    // The plan moves to the new file, and the next Open to its folder, only
+    // once it is written there.
+    PracticePlan saved = m_plan;
+    SetPlanPath(saved, file);
+    if (!writePlan(saved))
+        return false;
+    GeneralSettings::writeText("Path", FolderOfPath(file));
+    m_plan = std::move(saved);
+    setWindowTitle(*chosen);
+    return true;
+}
+
+bool TPlanDetailDlg::writePlan(PracticePlan& plan)
+{
+    takeFieldsIntoPlan(plan);
+    if (!SavePlanFile(plan)) {
+        ShowError(QStringLiteral("Cannot write the file ") + QString::fromStdString(plan.path) +
+                  QStringLiteral(".  The practice plan was not saved."));
+        return false;
+    }
+    plan.changed = false;
+    return true;
+}
+
+void TPlanDetailDlg::Print()
+{
+    PlanSheet sheet;
+    PracticePlan shown = m_plan;
+    takeFieldsIntoPlan(shown);
+    sheet.date = shown.date;
+    sheet.practiceTime = shown.practiceTime;
+    sheet.name = shown.name;
+    sheet.announcements = shown.announcements;
+    sheet.defEmphasis = shown.defEmphasis;
+    sheet.offEmphasis = shown.offEmphasis;
+    sheet.showDefEmphasis = m_showDefEmphasis;
+    sheet.showOffEmphasis = m_showOffEmphasis;
+    sheet.entries = shown.entries;
+    PrintJob::runWithDialog(this, PlanPrintoutInfo,
+                            [&sheet](ReportPage& page) { PrintPlanRows(page, sheet); });
+}
+
+void TPlanDetailDlg::takeFieldsIntoPlan(PracticePlan& plan) const
+{
+    plan.date = utf8(m_date->text());
+    plan.practiceTime = utf8(m_time->text());
+    plan.announcements = m_announcements->lines();
+    plan.defEmphasis = utf8(m_defEmphasis->text());
+    plan.offEmphasis = utf8(m_offEmphasis->text());
+}
+
+void TPlanDetailDlg::showPlanInFields()
+{
+    m_date->setText(QString::fromStdString(m_plan.date));
+    m_time->setText(QString::fromStdString(m_plan.practiceTime));
+    m_announcements->setLines(m_plan.announcements);
+    m_defEmphasis->setText(QString::fromStdString(m_plan.defEmphasis));
+    m_offEmphasis->setText(QString::fromStdString(m_plan.offEmphasis));
+}
+
+std::string TPlanDetailDlg::todayText() const
+{
+    const QDate today = Platform::instance().today();
+    return FormatShortDate(CalendarDate{today.year(), today.month(), today.day()}, m_formats);
+}
