@@ -4,6 +4,7 @@
 #include "drills/DrillLibraryFile.h"
 #include "drills/DrillListPrintout.h"
 #include "drills/DrillTreeWidget.h"
+#include "drills/DrillWindows.h"
 #include "drills/TDrillEntry.h"
 #include "plans/TPlanDetailDlg.h"
 #include "report/PrintJob.h"
@@ -77,6 +78,8 @@ TDrillCat::~TDrillCat() = default;
 
 TDrillCat* TDrillCat::instance()
 {
+    if (!drillList)
+        CreatePendingDrillWindows();
     return drillList;
 }
 

@@ -42,9 +42,13 @@ void tst_DrillsFromPlan::cleanup()
 void tst_DrillsFromPlan::drillsCommandShowsTheListBesideThePlans()
 {
     TMainForm form;
-    TDrillCat* drillList = form.findChild<TDrillCat*>();
-    TDrillEntry* entry = form.findChild<TDrillEntry*>();
+    // Made on first use, owned by the frame.
+    QVERIFY(!form.findChild<TDrillCat*>() && !form.findChild<TDrillEntry*>());
+    TDrillEntry* entry = TDrillEntry::instance();
+    TDrillCat* drillList = TDrillCat::instance();
     QVERIFY(drillList && entry && !drillList->isVisible() && !entry->isVisible());
+    QCOMPARE(drillList->parent(), &form);
+    QCOMPARE(entry->parent(), &form);
     QAction* drills = form.findChild<QAction*>("actionDrills");
     QVERIFY(drills->isEnabled());
 
