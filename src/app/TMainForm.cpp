@@ -1,5 +1,6 @@
 #include "app/TMainForm.h"
 
+#include "drills/DrillWindows.h"
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
 #include "plans/PlanFile.h"
@@ -63,8 +64,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(m_mdiArea, 1);
     setCentralWidget(central);
 
-    new TDrillCat(this);
-    new TDrillEntry(this);
+    CreateDrillWindowsOnFirstUse(this);
 }
 
 TMainForm::~TMainForm()
@@ -270,7 +270,7 @@ void TMainForm::showEvent(QShowEvent* event)
 void TMainForm::FormShow()
 {
     RefreshTeamBanner();
-    if (GeneralSettings::readYesNo("AutoNewPlan", true))
+    if (m_autoNewPlan && GeneralSettings::readYesNo("AutoNewPlan", true))
         CmNewPlan();
 }
 
@@ -293,11 +293,15 @@ void TMainForm::CmOpenPlan()
     request.initialFolder = QString::fromStdString(GeneralSettings::readText("Path"));
     request.fileName = QStringLiteral("*.pln");
     const std::optional<QString> chosen = Platform::instance().openFileName(request);
-    if (!chosen)
-        return;
+    if (chosen)
+        OpenPlan(*chosen);
+}
+
+void TMainForm::OpenPlan(const QString& path)
+{
     EnablePlanCommands();
-    auto* plan = new TPlanDetailDlg(*chosen);
-    plan->setFolder(QString::fromStdString(FolderOfPath(chosen->toStdString())));
+    auto* plan = new TPlanDetailDlg(path);
+    plan->setFolder(QString::fromStdString(FolderOfPath(path.toStdString())));
     PlacePlanWindow(m_mdiArea->addSubWindow(plan));
 }
 
@@ -358,8 +362,9 @@ void TMainForm::CmExit()
 
 void TMainForm::CmDrills()
 {
+    TDrillCat* drillList = TDrillCat::instance(); // made on first use, with the entry dialog
     TDrillEntry::instance()->clearDrillProposal();
-    TDrillCat::instance()->showModeless();
+    drillList->showModeless();
 }
 
 void TMainForm::CmHelp()

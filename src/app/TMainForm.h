@@ -29,6 +29,12 @@ public:
     void EnablePlanCommands();
     void RefreshTeamBanner();
 
+    // Opens the plan at `path` (a full path) in a new plan window, as Open
+    // Old Plan does with the file chosen.
+    void OpenPlan(const QString& path);
+    // The first showing opens no new plan: documents are opened instead.
+    void SuppressAutoNewPlan() { m_autoNewPlan = false; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +71,7 @@ private:
     QLabel* m_teamName = nullptr;
     QMenu* m_windowMenu = nullptr;
     bool m_shown = false;
+    bool m_autoNewPlan = true;
     bool m_destroying = false;
 
     QAction* m_newPlan = nullptr;

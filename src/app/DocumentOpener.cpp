@@ -1,0 +1,70 @@
+#include "app/DocumentOpener.h"
+
+#include "app/TMainForm.h"
+#include "ui/DialogServices.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+struct DocumentKind
+{
+    const char* extension;
+    const char* name; // "practice plan"
+    // The window's opening command; null while the program has no such window.
+    void (TMainForm::*open)(const QString& path);
+};
+
+constexpr DocumentKind Kinds[] = {
+    {"pln", "practice plan", &TMainForm::OpenPlan},
+    {"gev", "game evaluation", nullptr},
+    {"rep", "scouting report", nullptr},
+};
+
+const DocumentKind* kindOf(const QString& path)
+{
+    const QString extension = QFileInfo(path).suffix();
+    for (const DocumentKind& kind : Kinds) {
+        if (extension.compare(QLatin1String(kind.extension), Qt::CaseInsensitive) == 0)
+            return &kind;
+    }
+    return nullptr;
+}
+
+QString unknownKindMessage(const QString& path)
+{
+    return QStringLiteral("Cannot open ") + path +
+           QStringLiteral(".  Corvanta opens practice plans (.pln), game evaluations (.gev) and "
+                          "scouting reports (.rep).");
+}
+
+QString noWindowMessage(const DocumentKind& kind, const QString& path)
+{
+    const QString name = QString::fromLatin1(kind.name);
+    return QStringLiteral("Cannot open ") + path +
+           QStringLiteral(".  This edition of Corvanta "
+                          "has no ") +
+           name + QStringLiteral(" window.");
+}
+
+} // namespace
+
+void OpenDocument(TMainForm& form, const QString& path)
+{
+    // The windows keep full paths: a document's folder is taken from it.
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const DocumentKind* kind = kindOf(path);
+    if (!kind)
+        ShowError(unknownKindMessage(fullPath));
+    else if (!kind->open)
+        ShowError(noWindowMessage(*kind, fullPath));
+    else
+        (form.*(kind->open))(fullPath);
+}
+
+void OpenDocuments(TMainForm& form, const QStringList& paths)
+{
+    for (const QString& path : paths)
+        OpenDocument(form, path);
+}

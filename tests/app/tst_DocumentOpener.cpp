@@ -1,0 +1,172 @@
+#include "ScriptedPlatform.h"
+#include "TempDataDir.h"
+
+#include "app/DocumentOpener.h"
+#include "app/TMainForm.h"
+#include "plans/TPlanDetailDlg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+namespace {
+
+void writeDocument(const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Main]\r\nDate=1/2/2026\r\nPracticeTime=3:30\r\n");
+}
+
+QStringList planPaths(const TMainForm& form)
+{
+    QStringList paths;
+    for (QMdiSubWindow* window : form.mdiArea()->subWindowList()) {
+        if (auto* plan = qobject_cast<TPlanDetailDlg*>(window->widget()))
+            paths << plan->path();
+    }
+    return paths;
+}
+
+} // namespace
+
+// Documents named on the command line open by their extension, as the menu
+// would open them; anything else is named in a message and the rest goes on.
+class tst_DocumentOpener : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void open_data();
+    void open();
+    void documentsReplaceTheAutomaticNewPlan_data();
+    void documentsReplaceTheAutomaticNewPlan();
+
+private:
+    std::unique_ptr<TempDataDir> m_data;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+    QString m_previousFolder;
+};
+
+void tst_DocumentOpener::init()
+{
+    m_data = std::make_unique<TempDataDir>();
+    m_platform = std::make_unique<ScriptedPlatform>();
+    m_previousFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_data->folder()));
+}
+
+void tst_DocumentOpener::cleanup()
+{
+    QDir::setCurrent(m_previousFolder);
+    const QStringList unanswered = m_platform->unanswered();
+    m_platform.reset();
+    m_data.reset();
+    QCOMPARE(unanswered, QStringList());
+}
+
+void tst_DocumentOpener::open_data()
+{
+    // Paths relative to the document folder; "@" stands for that folder in
+    // the expected texts.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("plans");
+    QTest::addColumn<QStringList>("messages");
+
+    const QString other = QStringLiteral("Cannot open @%1.  Corvanta opens practice plans (.pln), "
+                                         "game evaluations (.gev) and scouting reports (.rep).");
+    QTest::newRow("plan by full path")
+        << QStringList{"@MONDAY.pln"} << QStringList{"@MONDAY.pln"} << QStringList();
+    QTest::newRow("plan relative to the working folder")
+        << QStringList{"MONDAY.pln"} << QStringList{"@MONDAY.pln"} << QStringList();
+    QTest::newRow("plan from Windows, capital extension")
+        << QStringList{"TUESDAY.PLN"} << QStringList{"@TUESDAY.PLN"} << QStringList();
+    QTest::newRow("plan not yet written opens empty, as Open Old Plan does")
+        << QStringList{"NEW.pln"} << QStringList{"@NEW.pln"} << QStringList();
+    QTest::newRow("game evaluation")
+        << QStringList{"GAME1.gev"} << QStringList()
+        << QStringList{"Cannot open @GAME1.gev.  This edition of Corvanta has no game "
+                       "evaluation window."};
+    QTest::newRow("scouting report")
+        << QStringList{"EAGLES.rep"} << QStringList()
+        << QStringList{"Cannot open @EAGLES.rep.  This edition of Corvanta has no scouting "
+                       "report window."};
+    QTest::newRow("other extension")
+        << QStringList{"notes.txt"} << QStringList() << QStringList{other.arg("notes.txt")};
+    QTest::newRow("no extension") << QStringList{"MONDAY"} << QStringList()
+                                  << QStringList{other.arg("MONDAY")};
+    QTest::newRow("extension alone is no plan") << QStringList{"MONDAY.pln.bak"} << QStringList()
+                                                << QStringList{other.arg("MONDAY.pln.bak")};
+    QTest::newRow("a stranger between two plans: the rest still open")
+        << QStringList{"A.pln", "b.doc", "C.pln"} << QStringList{"@A.pln", "@C.pln"}
+        << QStringList{other.arg("b.doc")};
+}
+
+void tst_DocumentOpener::open()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, plans);
+    QFETCH(QStringList, messages);
+
+    const QString folder = m_data->folder();
+    for (const QString& name : {"MONDAY.pln", "TUESDAY.PLN", "A.pln", "C.pln", "GAME1.gev"})
+        writeDocument(folder + name);
+    for (QString& argument : arguments)
+        argument.replace(QLatin1Char('@'), folder);
+    for (QString& plan : plans)
+        plan.replace(QLatin1Char('@'), folder);
+    for (QString& message : messages)
+        message.replace(QLatin1Char('@'), folder);
+
+    TMainForm form;
+    form.SuppressAutoNewPlan();
+    form.show();
+    OpenDocuments(form, arguments);
+
+    QCOMPARE(planPaths(form), plans);
+    QCOMPARE(m_platform->messages(), messages);
+    // Each plan window is captioned with its file's name, as Open Old Plan makes it.
+    QStringList captions, names;
+    for (QMdiSubWindow* window : form.mdiArea()->subWindowList())
+        captions << window->widget()->windowTitle();
+    for (const QString& plan : std::as_const(plans))
+        names << QFileInfo(plan).fileName();
+    QCOMPARE(captions, names);
+}
+
+void tst_DocumentOpener::documentsReplaceTheAutomaticNewPlan_data()
+{
+    QTest::addColumn<bool>("documents");
+    QTest::addColumn<QStringList>("captions");
+
+    QTest::newRow("no documents: a new plan") << false << QStringList{"New Plan"};
+    QTest::newRow("a document: no new plan") << true << QStringList{"MONDAY.pln"};
+}
+
+void tst_DocumentOpener::documentsReplaceTheAutomaticNewPlan()
+{
+    QFETCH(bool, documents);
+    QFETCH(QStringList, captions);
+
+    const QString path = m_data->document(QStringLiteral("MONDAY.pln"));
+    writeDocument(path);
+    TMainForm form;
+    if (documents)
+        form.SuppressAutoNewPlan();
+    form.show();
+    if (documents)
+        OpenDocuments(form, {path});
+
+    QStringList shown;
+    for (QMdiSubWindow* window : form.mdiArea()->subWindowList())
+        shown << window->widget()->windowTitle();
+    QCOMPARE(shown, captions);
+    QVERIFY(form.mdiArea()->subWindowList().first()->isMaximized());
+}
+
+QTEST_MAIN(tst_DocumentOpener)
+#include "tst_DocumentOpener.moc"
