@@ -68,3 +68,11 @@ void OpenDocuments(TMainForm& form, const QStringList& paths)
     for (const QString& path : paths)
         OpenDocument(form, path);
 }
+
+void ShowWithDocuments(TMainForm& form, const QStringList& paths)
+{
+    if (!paths.isEmpty())
+        form.SuppressAutoNewPlan();
+    form.showMaximized();
+    OpenDocuments(form, paths);
+}

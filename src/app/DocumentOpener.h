@@ -9,4 +9,7 @@ class TMainForm;
 // would. A document of no known kind gets a message naming it; the rest still
 // open.
 void OpenDocuments(TMainForm& form, const QStringList& paths);
+// Shows the frame maximised at start-up with these documents open; with none,
+// the frame opens its automatic new plan as usual.
+void ShowWithDocuments(TMainForm& form, const QStringList& paths);
 void OpenDocument(TMainForm& form, const QString& path);

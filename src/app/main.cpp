@@ -27,14 +27,12 @@ int main(int argc, char** argv)
             ShowError(dataDirError);
 
         TMainForm mainForm;
-        if (!qEnvironmentVariableIsSet("NOICON")) CorvantaApplication::setWindowIcon(LoadApplicationIcon());
-        if (!documents.isEmpty())
-            mainForm.SuppressAutoNewPlan();
+        if (!qEnvironmentVariableIsSet("NOICON"))
+            CorvantaApplication::setWindowIcon(LoadApplicationIcon());
         if (qEnvironmentVariableIsSet(StartupProbe::EnvironmentSwitch))
             StartupProbe::watch(mainForm);
 
-        mainForm.showMaximized();
-        OpenDocuments(mainForm, documents);
+        ShowWithDocuments(mainForm, documents);
         return CorvantaApplication::exec();
     } catch (const std::exception& error) {
         CorvantaApplication::showException(QString::fromUtf8(error.what()));

