@@ -27,8 +27,7 @@ int main(int argc, char** argv)
             ShowError(dataDirError);
 
         TMainForm mainForm;
-        if (!qEnvironmentVariableIsSet("NOICON"))
-            CorvantaApplication::setWindowIcon(LoadApplicationIcon());
+        CorvantaApplication::setWindowIcon(LoadApplicationIcon());
         if (qEnvironmentVariableIsSet(StartupProbe::EnvironmentSwitch))
             StartupProbe::watch(mainForm);
 
