@@ -19,14 +19,15 @@ struct Run
 
 // Runs a tool to its end; a tool that hangs fails the test instead of the run.
 Run run(const QString& program, const QStringList& arguments,
-        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        int timeoutMs = 60000)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     Run result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
         result.exitCode = process.exitCode();
     else
         process.kill();
@@ -225,7 +226,8 @@ void tst_Installation::installedProgramKeepsDataPerUser()
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/share"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
-    const Run result = run(installed("bin/corvanta"), {}, environment);
+    // A window left waiting for the coach (a first-run dialog) fails here fast.
+    const Run result = run(installed("bin/corvanta"), {}, environment, 15000);
     QVERIFY2(result.exitCode == 0 && result.output.contains("first-paint-ns"),
              result.output.constData());
     QVERIFY(QFileInfo(home + QStringLiteral("/share/Corvanta/Corvanta/data")).isDir());
