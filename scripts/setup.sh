@@ -5,7 +5,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 clang libclang-rt-14-dev
-          poppler-utils)
+          poppler-utils
+          desktop-file-utils appstream dpkg-dev)
 
 install_missing() {
     local missing=() package

@@ -1,13 +1,21 @@
 #include "app/CorvantaApplication.h"
 
+#include "app/ApplicationId.h"
 #include "ui/Platform.h"
 
 #include <exception>
 
 CorvantaApplication::CorvantaApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    setIdentity();
+    setDesktopFileName(ApplicationId::Id);
+}
+
+void CorvantaApplication::setIdentity()
+{
     setOrganizationName(Title);
     setApplicationName(Title);
+    setApplicationVersion(ApplicationId::Version);
 }
 
 bool CorvantaApplication::notify(QObject* receiver, QEvent* event)

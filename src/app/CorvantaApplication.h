@@ -17,4 +17,7 @@ public:
     static inline const QString Title = QStringLiteral("Corvanta");
 
     static void showException(const QString& text);
+    // Name, version and desktop id; may be called before the application
+    // object exists, so the command line can be answered without a display.
+    static void setIdentity();
 };

@@ -2,6 +2,7 @@
 
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
+#include "drills/DrillWindows.h"
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
 #include "evaluations/DocumentChooser.h"
@@ -72,8 +73,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(m_mdiArea, 1);
     setCentralWidget(central);
 
-    new TDrillCat(this);
-    new TDrillEntry(this);
+    CreateDrillWindowsOnFirstUse(this);
 }
 
 TMainForm::~TMainForm()
@@ -285,7 +285,7 @@ void TMainForm::FormShow()
         RunFirstTimeSetup();
     }
     RefreshTeamBanner();
-    if (GeneralSettings::readYesNo("AutoNewPlan", true))
+    if (m_autoNewPlan && GeneralSettings::readYesNo("AutoNewPlan", true))
         CmNewPlan();
 }
 
@@ -308,11 +308,15 @@ void TMainForm::CmOpenPlan()
     request.initialFolder = QString::fromStdString(GeneralSettings::readText("Path"));
     request.fileName = QStringLiteral("*.pln");
     const std::optional<QString> chosen = Platform::instance().openFileName(request);
-    if (!chosen)
-        return;
+    if (chosen)
+        OpenPlan(*chosen);
+}
+
+void TMainForm::OpenPlan(const QString& path)
+{
     EnablePlanCommands();
-    auto* plan = new TPlanDetailDlg(*chosen);
-    plan->setFolder(QString::fromStdString(FolderOfPath(chosen->toStdString())));
+    auto* plan = new TPlanDetailDlg(path);
+    plan->setFolder(QString::fromStdString(FolderOfPath(path.toStdString())));
     PlacePlanWindow(m_mdiArea->addSubWindow(plan));
 }
 
@@ -373,8 +377,9 @@ void TMainForm::CmExit()
 
 void TMainForm::CmDrills()
 {
+    TDrillCat* drillList = TDrillCat::instance(); // made on first use, with the entry dialog
     TDrillEntry::instance()->clearDrillProposal();
-    TDrillCat::instance()->showModeless();
+    drillList->showModeless();
 }
 
 void TMainForm::CmTeams()

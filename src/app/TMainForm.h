@@ -38,6 +38,11 @@ public:
     // (the file need not exist), beside the other windows.
     void OpenEvaluation(const QString& path);
     void OpenScoutingReport(const QString& path);
+    // Opens the plan at `path` (a full path) in a new plan window, as Open
+    // Old Plan does with the file chosen.
+    void OpenPlan(const QString& path);
+    // The first showing opens no new plan: documents are opened instead.
+    void SuppressAutoNewPlan() { m_autoNewPlan = false; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -85,6 +90,7 @@ private:
     QLabel* m_teamName = nullptr;
     QMenu* m_windowMenu = nullptr;
     bool m_shown = false;
+    bool m_autoNewPlan = true;
     bool m_destroying = false;
 
     // Created on first use, then kept.

@@ -98,13 +98,22 @@ void DrillTreeWidget::addNode(QTreeWidgetItem* parent, DrillNode* node)
     auto* item = new DrillTreeItem(node);
     item->setText(0, QString::fromStdString(node->label()));
     if (node->isCategory())
-        item->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+        item->setIcon(0, folderIcon());
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
                    Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
     if (parent)
         parent->addChild(item);
     else
         addTopLevelItem(item);
+}
+
+// The style makes a new icon, reading its pictures, on every request: one is
+// asked for once and shared by every category.
+const QIcon& DrillTreeWidget::folderIcon()
+{
+    if (m_folderIcon.isNull())
+        m_folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
+    return m_folderIcon;
 }
 
 DrillNode* DrillTreeWidget::nodeOf(const QTreeWidgetItem* item)

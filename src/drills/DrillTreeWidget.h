@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPersistentModelIndex>
 #include <QTreeWidget>
 
@@ -64,8 +65,10 @@ protected:
 
 private:
     void addSubtree(QTreeWidgetItem* parent, DrillNode* node);
+    const QIcon& folderIcon();
     DrillNode* nodeNamedBy(const QMimeData* data) const;
 
     const DrillNode* m_pressedNode = nullptr; // an identity only, never followed
     QPersistentModelIndex m_editedIndex;
+    QIcon m_folderIcon;
 };

@@ -5,6 +5,7 @@
 #include "drills/DrillLibraryNotifier.h"
 #include "drills/DrillListPrintout.h"
 #include "drills/DrillTreeWidget.h"
+#include "drills/DrillWindows.h"
 #include "drills/TDrillEntry.h"
 #include "report/PrintJob.h"
 #include "store/ProfileStore.h"
@@ -77,6 +78,8 @@ TDrillCat::~TDrillCat() = default;
 
 TDrillCat* TDrillCat::instance()
 {
+    if (!drillList)
+        CreatePendingDrillWindows();
     return drillList;
 }
 

@@ -2,6 +2,7 @@
 
 #include "drills/DrillEditRules.h"
 #include "drills/DrillNode.h"
+#include "drills/DrillWindows.h"
 #include "plans/WholeNumber.h"
 #include "store/PlainText.h"
 #include "ui/DialogServices.h"
@@ -58,6 +59,8 @@ TDrillEntry::~TDrillEntry() = default;
 
 TDrillEntry* TDrillEntry::instance()
 {
+    if (!entryDialog)
+        CreatePendingDrillWindows();
     return entryDialog;
 }
 

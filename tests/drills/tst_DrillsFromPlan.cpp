@@ -18,6 +18,7 @@ private slots:
     void cleanup();
     void drillsCommandShowsTheListBesideThePlans();
     void addItNowFromAPlan();
+    void aPlanAsksBeforeTheDrillListWasEverOpened();
 
 private:
     std::unique_ptr<TempDataDir> m_data;
@@ -42,9 +43,13 @@ void tst_DrillsFromPlan::cleanup()
 void tst_DrillsFromPlan::drillsCommandShowsTheListBesideThePlans()
 {
     TMainForm form;
-    TDrillCat* drillList = form.findChild<TDrillCat*>();
-    TDrillEntry* entry = form.findChild<TDrillEntry*>();
+    // Made on first use, owned by the frame.
+    QVERIFY(!form.findChild<TDrillCat*>() && !form.findChild<TDrillEntry*>());
+    TDrillEntry* entry = TDrillEntry::instance();
+    TDrillCat* drillList = TDrillCat::instance();
     QVERIFY(drillList && entry && !drillList->isVisible() && !entry->isVisible());
+    QCOMPARE(drillList->parent(), &form);
+    QCOMPARE(entry->parent(), &form);
     QAction* drills = form.findChild<QAction*>("actionDrills");
     QVERIFY(drills->isEnabled());
 
@@ -111,6 +116,30 @@ void tst_DrillsFromPlan::addItNowFromAPlan()
     QCOMPARE(plan.window()->entry(0).minutes, 3);
     QCOMPARE(plan.window()->entry(0).activity, std::string("Water Break"));
     QCOMPARE(plan.window()->entry(0).emphasis, std::string("Rest"));
+}
+
+// The drill windows are made on first use: a plan asking for a drill before
+// the coach ever opened the drill list still gets it, owned by the frame.
+void tst_DrillsFromPlan::aPlanAsksBeforeTheDrillListWasEverOpened()
+{
+    TMainForm form;
+    PlanWindowDriver plan;
+    plan.clickRow(0);
+    plan.tab();
+    plan.activity()->lineEdit()->setText("Zone Press");
+
+    QWidget* shown = nullptr;
+    m_platform->answerYes();
+    m_platform->runDialog([&shown](QDialog& window) {
+        shown = &window;
+        click(window, "CloseBtn");
+    });
+    plan.tab();
+
+    QVERIFY(m_platform->allAnswersUsed());
+    QCOMPARE(shown, TDrillCat::instance());
+    QCOMPARE(shown->parent(), &form);
+    QCOMPARE(TDrillEntry::instance()->parent(), &form);
 }
 
 QTEST_MAIN(tst_DrillsFromPlan)
