@@ -1,5 +1,7 @@
 #include "app/TMainForm.h"
 
+#include "app/MenuShortcuts.h"
+#include "app/PlanSubWindow.h"
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
 #include "plans/PlanFile.h"
@@ -11,6 +13,7 @@
 #include "ui/Platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -53,6 +56,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     createActions();
     createMenus();
+    new MenuShortcuts(this,
+                      {m_drills, m_evaluations, m_scouting, m_teams, m_playersList, m_preferences});
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -281,7 +286,7 @@ void TMainForm::CmNewPlan()
     plan->setFolder(QString());
     plan->setPath(QString());
     plan->setWindowTitle(QStringLiteral("New Plan"));
-    PlacePlanWindow(m_mdiArea->addSubWindow(plan));
+    PlacePlanWindow(m_mdiArea->addSubWindow(new PlanSubWindow(plan)));
 }
 
 void TMainForm::CmOpenPlan()
@@ -298,7 +303,7 @@ void TMainForm::CmOpenPlan()
     EnablePlanCommands();
     auto* plan = new TPlanDetailDlg(*chosen);
     plan->setFolder(QString::fromStdString(FolderOfPath(chosen->toStdString())));
-    PlacePlanWindow(m_mdiArea->addSubWindow(plan));
+    PlacePlanWindow(m_mdiArea->addSubWindow(new PlanSubWindow(plan)));
 }
 
 void TMainForm::PlacePlanWindow(QMdiSubWindow* window)
@@ -320,7 +325,6 @@ void TMainForm::PlacePlanWindow(QMdiSubWindow* window)
         if (other != window && other->isVisible())
             previous = other; // the most recently active one ends up here
     }
-    window->resize(652, 492);
     if (!previous || previous->isMaximized())
         window->showMaximized();
     else
@@ -428,6 +432,15 @@ void TMainForm::CmClose(QCloseEvent* event)
         m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (QMdiSubWindow* window : windows) {
         if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    // The program ends with the frame: no other window (the help viewer, a
+    // modeless dialog) may keep it running, and each closes as it would by
+    // hand, the drill list saving its library.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && !window->close()) {
             event->ignore();
             return;
         }
