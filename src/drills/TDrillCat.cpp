@@ -158,6 +158,8 @@ void TDrillCat::FormShow()
 
 void TDrillCat::CmAdd()
 {
+    // Insert pressed while a label is being renamed adds under the new name.
+    m_drillTreeView->finishEditing();
     QTreeWidgetItem* item = m_drillTreeView->currentItem();
     DrillNode* selected = DrillTreeWidget::nodeOf(item);
     TDrillEntry* entry = TDrillEntry::instance();

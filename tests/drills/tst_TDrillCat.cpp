@@ -6,6 +6,7 @@
 #include "store/ProfileStore.h"
 
 #include <QDir>
+#include <QDrag>
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
@@ -117,6 +118,10 @@ private slots:
     void failedSaveKeepsTheWindowOpen();
     void failedSaveCanStillClose();
     void printSavesFirst();
+    void dragStartsOnlyWithTheLeftButton_data();
+    void dragStartsOnlyWithTheLeftButton();
+    void insertFinishesTheRename_data();
+    void insertFinishesTheRename();
 
 private:
     std::unique_ptr<TempDataDir> m_data;
@@ -650,6 +655,86 @@ void tst_TDrillCat::printSavesFirst()
     QCOMPARE(indent["Cat2"], indent["Drl0"]);
     QVERIFY(indent["Cat2"] < indent["Drl1"]);
     QCOMPARE(indent["Unsaved"], indent["Cat1"]);
+    m_window->close();
+}
+
+void tst_TDrillCat::dragStartsOnlyWithTheLeftButton_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("drags");
+
+    QTest::newRow("left") << Qt::LeftButton << true;
+    QTest::newRow("right") << Qt::RightButton << false;
+    QTest::newRow("middle") << Qt::MiddleButton << false;
+}
+
+void tst_TDrillCat::dragStartsOnlyWithTheLeftButton()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, drags);
+
+    saveLibrary("C1C2D3D2");
+    m_window->showModeless();
+    DrillTreeWidget* view = m_window->treeView();
+    QWidget* viewport = view->viewport();
+    // Cat1 was the last node pressed with the left button.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(*m_window, "Cat1"));
+    const QPoint from = centre(*m_window, "Drl1");
+    QTest::mousePress(viewport, button, {}, from);
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(viewport, from + QPoint(0, 8 * step));
+    QTest::mouseRelease(viewport, button, {}, from + QPoint(0, 32));
+
+    // The drag object lives on until the event loop deletes it.
+    const QDrag* drag = view->findChild<QDrag*>();
+    QCOMPARE(drag != nullptr, drags);
+    if (drag) {
+        const std::unique_ptr<QMimeData> pressed(view->dragData());
+        QCOMPARE(drag->mimeData()->data(DrillTreeWidget::MimeType),
+                 pressed->data(DrillTreeWidget::MimeType));
+    }
+    m_window->close();
+}
+
+void tst_TDrillCat::insertFinishesTheRename_data()
+{
+    QTest::addColumn<QString>("renamed");
+    QTest::addColumn<QStringList>("tree");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("category: added under the new name")
+        << "Cat1" << QStringList{"C Cat0", "  C Arrays", "    D Zig 5 ", "  D Drl0 0 E0"} << "";
+    QTest::newRow("drill: refused once the name is in")
+        << "Drl0" << QStringList{"C Cat0", "  D Arrays 0 E0", "  C Cat1"}
+        << text(UnderDrillMessage);
+}
+
+void tst_TDrillCat::insertFinishesTheRename()
+{
+    QFETCH(QString, renamed);
+    QFETCH(QStringList, tree);
+    QFETCH(QString, message);
+
+    saveLibrary("C1D2C2");
+    m_window->showModeless();
+    DrillTreeWidget* view = m_window->treeView();
+    QTreeWidgetItem* item = itemNamed(*m_window, renamed);
+    view->setCurrentItem(item);
+    view->editItem(item);
+    const QPointer<QLineEdit> editor = view->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->setText("Arrays");
+    if (message.isEmpty()) {
+        m_platform->runDialog([view, editor](QDialog& dialog) {
+            QVERIFY(!editor || !editor->isVisible());
+            QCOMPARE(view->currentItem()->text(0), QString("Arrays"));
+            enterEntry("Drill", "Zig", "5", "")(dialog);
+        });
+    }
+    QTest::keyClick(editor, Qt::Key_Insert);
+    QVERIFY(!editor || !editor->isVisible());
+    QCOMPARE(m_platform->messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(printItems(*view), tree);
     m_window->close();
 }
 
