@@ -1,7 +1,5 @@
 #include "app/CorvantaApplication.h"
 
-#include "ui/Platform.h"
-
 #include <exception>
 
 CorvantaApplication::CorvantaApplication(int& argc, char** argv) : QApplication(argc, argv)
@@ -24,5 +22,5 @@ bool CorvantaApplication::notify(QObject* receiver, QEvent* event)
 
 void CorvantaApplication::showException(const QString& text)
 {
-    Platform::instance().showMessage(Title, text, Platform::Icon::Critical);
+    ShowApplicationError(text);
 }

@@ -132,7 +132,7 @@ void TDrillCat::showModeless()
 int TDrillCat::showModal()
 {
     if (isVisible()) {
-        ShowError(QStringLiteral("Cannot make a visible window modal"));
+        ShowApplicationError(QStringLiteral("Cannot make a visible window modal"));
         return QDialog::Rejected;
     }
     return Platform::instance().runModal(*this);
@@ -153,7 +153,7 @@ void TDrillCat::FormShow()
     m_drillTreeView->expandAll();
     m_drillTreeView->setCurrentItem(m_drillTreeView->topLevelItem(0));
     if (!error.empty())
-        ShowError(qt(error));
+        ShowApplicationError(qt(error));
 }
 
 void TDrillCat::CmAdd()

@@ -120,6 +120,8 @@ private slots:
     void printSavesFirst();
     void dragStartsOnlyWithTheLeftButton_data();
     void dragStartsOnlyWithTheLeftButton();
+    void errorsInTheProgramsOwnBox_data();
+    void errorsInTheProgramsOwnBox();
     void insertFinishesTheRename_data();
     void insertFinishesTheRename();
 
@@ -735,6 +737,34 @@ void tst_TDrillCat::insertFinishesTheRename()
     QVERIFY(!editor || !editor->isVisible());
     QCOMPARE(m_platform->messages(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(printItems(*view), tree);
+    m_window->close();
+}
+
+void tst_TDrillCat::errorsInTheProgramsOwnBox_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a visible window made modal") << "C1D2"
+                                                 << "Cannot make a visible window modal";
+    QTest::newRow("a depth that is no digit") << "C1Dx"
+                                              << "'x' is not a valid integer value";
+}
+
+void tst_TDrillCat::errorsInTheProgramsOwnBox()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, message);
+
+    saveLibrary("C1D2");
+    WriteProfileText(DrillLibraryFileName, "Pattern", "Pattern", pattern.toStdString(), 0, true);
+    m_window->showModeless();
+    if (m_platform->shown.isEmpty())
+        QCOMPARE(m_window->showModal(), int(QDialog::Rejected));
+    QCOMPARE(m_platform->shown.size(), 1);
+    QCOMPARE(m_platform->shown.first().caption, QString("Corvanta"));
+    QCOMPARE(m_platform->shown.first().text, message);
+    QCOMPARE(m_platform->beeps, 0);
     m_window->close();
 }
 
