@@ -69,6 +69,8 @@ private slots:
     void longPlanToPdf();
     void stepRunsBeforeTheDocumentStarts();
     void unwritableOutputIsReported();
+    void pdfFaces_data();
+    void pdfFaces();
 
 private:
     std::unique_ptr<TempDataDir> m_dataDir;
@@ -164,6 +166,37 @@ void tst_PrintJob::unwritableOutputIsReported()
         !PrintJob::runWithDialog(nullptr, PlanPrintoutInfo, [&ran](ReportPage&) { ran = true; }));
     QVERIFY(!ran);
     QCOMPARE(m_platform->messages(), QStringList{"The printer could not be started."});
+}
+
+void tst_PrintJob::pdfFaces_data()
+{
+    QTest::addColumn<bool>("bold");
+
+    QTest::newRow("headings and the header line in a bold face") << true;
+    QTest::newRow("rows in a regular face") << false;
+}
+
+// Bold must reach the paper as a bold face, not only as a flag the layout sets.
+void tst_PrintJob::pdfFaces()
+{
+    QFETCH(bool, bold);
+    const QString pdfFonts = QStandardPaths::findExecutable("pdffonts");
+    if (pdfFonts.isEmpty())
+        QSKIP("poppler-utils is not installed");
+
+    const QString pdf = m_output.filePath("faces.pdf");
+    m_platform->printToPdf(pdf);
+    const PlanSheet sheet = longPlan();
+    QVERIFY(PrintJob::runWithDialog(nullptr, PlanPrintoutInfo, planRows(sheet)));
+    // One line per embedded font below the two heading lines: its name first.
+    const QStringList lines = runTool(pdfFonts, {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    QStringList faces;
+    for (const QString& line : lines) {
+        const QString name = line.section(' ', 0, 0);
+        if (name.contains("Bold") == bold)
+            faces << name;
+    }
+    QVERIFY2(!faces.isEmpty(), qPrintable(lines.join('\n')));
 }
 
 QTEST_MAIN(tst_PrintJob)

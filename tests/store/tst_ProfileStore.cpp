@@ -1,3 +1,4 @@
+#include "store/ProfileBatch.h"
 #include "store/ProfileStore.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -48,6 +50,8 @@ private slots:
     void refusedWrites();
     void cutShortWriteKeepsOldFile();
     void writeKeepsPermissionsAndLinks();
+    void unreadableFileIsNeverReplaced_data();
+    void unreadableFileIsNeverReplaced();
     void bigInputs_data();
     void bigInputs();
 
@@ -499,6 +503,68 @@ void tst_ProfileStore::writeKeepsPermissionsAndLinks()
     QCOMPARE(stat(path("p.ini").c_str(), &info), 0);
     QCOMPARE(info.st_mode & 07777, 0640u);
     QCOMPARE(entries(), (QStringList{"link.ini", "p.ini"}));
+}
+
+namespace {
+
+// File permissions checked as a plain user's while it lives, even when the
+// tests run as root, who may read any file.
+class PlainUserFiles
+{
+public:
+    PlainUserFiles() : m_uid(setfsuid(65534)), m_gid(setfsgid(65534)) {}
+    ~PlainUserFiles()
+    {
+        setfsgid(m_gid);
+        setfsuid(m_uid);
+    }
+
+private:
+    int m_uid;
+    int m_gid;
+};
+
+} // namespace
+
+void tst_ProfileStore::unreadableFileIsNeverReplaced_data()
+{
+    QTest::addColumn<int>("operation");
+
+    QTest::newRow("text written") << 0;
+    QTest::newRow("number written") << 1;
+    QTest::newRow("batch committed") << 2;
+}
+
+void tst_ProfileStore::unreadableFileIsNeverReplaced()
+{
+    QFETCH(int, operation);
+
+    // Anyone may write the file and its folder; nobody but its owner may read it.
+    const QByteArray old = "[s]\r\nk=old\r\n";
+    put("p.ini", old);
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+    QVERIFY(QFile::setPermissions(m_dir->filePath("p.ini"), QFile::ReadOwner | QFile::WriteOwner |
+                                                                QFile::WriteGroup |
+                                                                QFile::WriteOther));
+    bool written = true;
+    {
+        const std::unique_ptr<PlainUserFiles> plainUser(geteuid() == 0 ? new PlainUserFiles
+                                                                       : nullptr);
+        std::string value;
+        QCOMPARE(ReadProfileText(path("p.ini"), "s", "k", value, 256, "none", -1, false), 4);
+        if (operation == 0) {
+            written = WriteProfileText(path("p.ini"), "s", "n", "new", -1, false);
+        } else if (operation == 1) {
+            written = WriteProfileInt(path("p.ini"), "s", "n", 5, -1, false);
+        } else {
+            ProfileBatch batch(path("p.ini"), false);
+            batch.writeText("s", "n", "new", -1);
+            written = batch.commit();
+        }
+    }
+    QVERIFY(!written);
+    QCOMPARE(bytesOf("p.ini"), old);
+    QCOMPARE(entries(), QStringList{"p.ini"});
 }
 
 void tst_ProfileStore::bigInputs_data()
