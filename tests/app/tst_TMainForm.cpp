@@ -8,6 +8,7 @@
 #include "store/ProfileStore.h"
 #include "ui/HelpWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -15,7 +16,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QToolButton>
 #include <QtTest>
@@ -55,28 +55,12 @@ void editPlan(QMdiSubWindow* window)
     QTRY_VERIFY(qobject_cast<TPlanDetailDlg*>(window->widget())->isChanged());
 }
 
-// A frame whose plans area is about `area` pixels wide and high (scroll bars
-// may take their part); returns the area as it is.
-QSize resizeArea(TMainForm& form, QSize area)
-{
-    form.resize(form.size() + area - form.mdiArea()->size());
-    QCoreApplication::processEvents();
-    return form.mdiArea()->viewport()->size();
-}
-
+// New plans, then every plan window, oldest first.
 QList<QMdiSubWindow*> newPlans(TMainForm& form, int count)
 {
     for (int i = 0; i < count; ++i)
         action(form, QStringLiteral("actionNewPlan"))->trigger();
     return form.mdiArea()->subWindowList();
-}
-
-// As the coach does it: the window's own minimise button.
-void minimise(QMdiSubWindow* window)
-{
-    window->mdiArea()->setActiveSubWindow(window);
-    window->showMinimized();
-    QVERIFY(window->isMinimized());
 }
 
 QString readPrefs()
@@ -119,9 +103,8 @@ private slots:
     void menuShortcutsComeFirst();
     void planWindowsKeepTheirSize_data();
     void planWindowsKeepTheirSize();
-    void tileLeavesMinimisedWindows();
-    void arrangeIconsInRows_data();
-    void arrangeIconsInRows();
+    void minimisedWindows_data();
+    void minimisedWindows();
 };
 
 void tst_TMainForm::menu_data()
@@ -513,115 +496,82 @@ void tst_TMainForm::exitClosesHelpAndDrillList()
     form.show();
     action(form, QStringLiteral("actionDrills"))->trigger();
     HelpWindow::showTopic(100);
-    QVERIFY(HelpWindow::current()->isVisible());
-    QVERIFY(!QFile::exists(data.file(QStringLiteral("drills.db"))));
-
     action(form, QStringLiteral("actionExit"))->trigger();
-    // No window is left to keep the program running, and the library is saved.
+    // Nothing is left to keep the program running, and the library is saved.
     QStringList open;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible())
-            open << window->windowTitle();
-    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        open << (window->isVisible() ? window->windowTitle() : QString());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(open, QStringList());
+    QCOMPARE(open.join(QString()), QString());
     QVERIFY(QFile::exists(data.file(QStringLiteral("drills.db"))));
-    QVERIFY(platform.shown.isEmpty());
 }
 
 void tst_TMainForm::menuShortcutsComeFirst_data()
 {
-    QTest::addColumn<bool>("inPlan"); // else in the drill list beside the plan
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("inPlan"); // else in the drill list open beside the plan
+    QTest::addColumn<char>("key");    // with Alt
     QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("letterOf"); // the control whose access letter it also is
+    QTest::addColumn<QString>("letterOf"); // the control with the same access letter
 
-    QTest::newRow("plan: Alt+D over Defensive Emphasis")
-        << true << int(Qt::Key_D) << "actionDrills" << true << "DefEmphasis";
-    QTest::newRow("plan: Alt+T over Date")
-        << true << int(Qt::Key_T) << "actionTeams" << true << "PracticeDate";
-    QTest::newRow("plan: Alt+P over Practice Time")
-        << true << int(Qt::Key_P) << "actionPreferences" << true << "PracticeTime";
-    QTest::newRow("plan: Alt+E, no letter there")
-        << true << int(Qt::Key_E) << "actionEvaluations" << true << "";
-    QTest::newRow("plan: disabled Drills leaves Alt+D to its label")
-        << true << int(Qt::Key_D) << "actionDrills" << false << "DefEmphasis";
-    QTest::newRow("plan: disabled Teams leaves Alt+T to Date")
-        << true << int(Qt::Key_T) << "actionTeams" << false << "PracticeDate";
-    QTest::newRow("plan: disabled Preferences leaves Alt+P to Practice Time")
-        << true << int(Qt::Key_P) << "actionPreferences" << false << "PracticeTime";
-    QTest::newRow("drill list: Alt+D") << false << int(Qt::Key_D) << "actionDrills" << true << "";
-    QTest::newRow("drill list: Alt+E over Edit")
-        << false << int(Qt::Key_E) << "actionEvaluations" << true << "EditBtn";
-    QTest::newRow("drill list: Alt+S") << false << int(Qt::Key_S) << "actionScouting" << true << "";
-    QTest::newRow("drill list: Alt+L over Delete")
-        << false << int(Qt::Key_L) << "actionPlayersList" << true << "DeleteBtn";
-    QTest::newRow("drill list: Alt+P over Print")
-        << false << int(Qt::Key_P) << "actionPreferences" << true << "PrintBtn";
-    QTest::newRow("drill list: disabled Evaluations leaves Alt+E to Edit")
-        << false << int(Qt::Key_E) << "actionEvaluations" << false << "EditBtn";
-    QTest::newRow("drill list: disabled Players List leaves Alt+L to Delete")
-        << false << int(Qt::Key_L) << "actionPlayersList" << false << "DeleteBtn";
-    QTest::newRow("drill list: disabled Preferences leaves Alt+P to Print")
-        << false << int(Qt::Key_P) << "actionPreferences" << false << "PrintBtn";
+    QTest::newRow("plan, Drills") << true << 'D' << true << "DefEmphasis";
+    QTest::newRow("plan, Teams") << true << 'T' << true << "PracticeDate";
+    QTest::newRow("plan, Preferences") << true << 'P' << true << "PracticeTime";
+    QTest::newRow("plan, Evaluations") << true << 'E' << true << "";
+    QTest::newRow("plan, disabled Drills") << true << 'D' << false << "DefEmphasis";
+    QTest::newRow("plan, disabled Teams") << true << 'T' << false << "PracticeDate";
+    QTest::newRow("drill list, Drills") << false << 'D' << true << "";
+    QTest::newRow("drill list, Evaluations") << false << 'E' << true << "EditBtn";
+    QTest::newRow("drill list, Players List") << false << 'L' << true << "DeleteBtn";
+    QTest::newRow("drill list, Scouting") << false << 'S' << true << "";
+    QTest::newRow("drill list, disabled Evaluations") << false << 'E' << false << "EditBtn";
+    QTest::newRow("drill list, disabled Preferences") << false << 'P' << false << "PrintBtn";
 }
 
 void tst_TMainForm::menuShortcutsComeFirst()
 {
     QFETCH(bool, inPlan);
-    QFETCH(int, key);
-    QFETCH(QString, command);
+    QFETCH(char, key);
     QFETCH(bool, enabled);
     QFETCH(QString, letterOf);
 
     TempDataDir data;
     ScriptedPlatform platform;
+    platform.runDialog([](QDialog& dialog) { dialog.reject(); }); // Edit's entry dialog
     TMainForm form;
     form.show();
-    QApplication::setActiveWindow(&form);
     QWidget* plan = form.mdiArea()->subWindowList().constFirst()->widget();
-    TDrillCat* drills = TDrillCat::instance();
     action(form, QStringLiteral("actionDrills"))->trigger();
-    QWidget* window = inPlan ? plan : static_cast<QWidget*>(drills);
+    QWidget* window = inPlan ? plan : TDrillCat::instance();
     QApplication::setActiveWindow(window->window());
-    QTRY_VERIFY(window->isActiveWindow());
     QWidget* start = inPlan ? plan->findChild<QWidget*>(QStringLiteral("Announcements"))
-                            : static_cast<QWidget*>(drills->treeView());
+                            : TDrillCat::instance()->treeView();
     start->setFocus();
     QTRY_VERIFY(start->hasFocus());
-
-    QAction* menuCommand = action(form, command);
-    menuCommand->setEnabled(enabled);
-    QSignalSpy triggered(menuCommand, &QAction::triggered);
-    auto* button = window->findChild<QPushButton*>(letterOf);
-    std::unique_ptr<QSignalSpy> clicked(button ? new QSignalSpy(button, &QPushButton::clicked)
-                                               : nullptr);
-    platform.runDialog([](QDialog& dialog) { dialog.reject(); }); // Edit's entry dialog
-    platform.cancelDialog();                                      // Print's print dialog
+    QAction* command = nullptr;
+    for (QAction* each : form.findChildren<QAction*>())
+        command = each->shortcut() == QKeySequence(Qt::ALT | key) ? each : command;
+    command->setEnabled(enabled);
+    QSignalSpy triggered(command, &QAction::triggered);
 
     QTest::keyClick(start, Qt::Key(key), Qt::AltModifier);
     QCOMPARE(triggered.size(), enabled ? 1 : 0);
     if (!letterOf.isEmpty()) {
         // A label gives its field the focus; a button is pressed.
-        QWidget* control = window->findChild<QWidget*>(letterOf);
-        QVERIFY(control);
-        QCOMPARE(button ? button->isDown() : control->hasFocus(), !enabled);
+        QWidget* letter = window->findChild<QWidget*>(letterOf);
+        auto* button = qobject_cast<QAbstractButton*>(letter);
+        QCOMPARE(button ? button->isDown() : letter->hasFocus(), !enabled);
     }
-    if (clicked && !enabled)
-        QTRY_COMPARE(clicked->size(), 1);
 }
 
 void tst_TMainForm::planWindowsKeepTheirSize_data()
 {
     QTest::addColumn<int>("plans");
-    QTest::addColumn<bool>("cascade");       // else the active plan is restored from maximised
-    QTest::addColumn<bool>("maximiseFirst"); // cascade, maximise again, then restore
+    QTest::addColumn<bool>("cascade");  // else the active plan is restored from maximised
+    QTest::addColumn<bool>("cascaded"); // cascaded and maximised again before
 
     QTest::newRow("cascade of three maximised plans") << 3 << true << false;
     QTest::newRow("cascade of one maximised plan") << 1 << true << false;
     QTest::newRow("restoring the first plan") << 1 << false << false;
-    QTest::newRow("restoring one of three plans") << 3 << false << false;
     QTest::newRow("restoring after a cascade") << 3 << false << true;
 }
 
@@ -629,63 +579,37 @@ void tst_TMainForm::planWindowsKeepTheirSize()
 {
     QFETCH(int, plans);
     QFETCH(bool, cascade);
-    QFETCH(bool, maximiseFirst);
+    QFETCH(bool, cascaded);
 
     TempDataDir data;
     ScriptedPlatform platform;
     TMainForm form;
+    form.resize(1000, 900);
     form.show();
-    resizeArea(form, QSize(1000, 800));
     const QList<QMdiSubWindow*> windows = newPlans(form, plans - 1);
-    QVERIFY(windows.constLast()->isMaximized());
-    if (maximiseFirst) {
-        action(form, QStringLiteral("actionCascade"))->trigger();
-        form.mdiArea()->activeSubWindow()->showMaximized();
+    QAction* cascadeCommand = action(form, QStringLiteral("actionCascade"));
+    if (cascaded) {
+        cascadeCommand->trigger();
+        windows.constLast()->showMaximized();
     }
-    if (cascade)
-        action(form, QStringLiteral("actionCascade"))->trigger();
-    else
-        form.mdiArea()->activeSubWindow()->showNormal();
-    for (QMdiSubWindow* window : windows) {
-        if (cascade || window == form.mdiArea()->activeSubWindow()) {
-            QVERIFY(!window->isMaximized());
-            QCOMPARE(window->size(), QSize(652, 492));
-        }
-    }
+    cascade ? cascadeCommand->trigger() : windows.constLast()->showNormal();
+    for (QMdiSubWindow* window : cascade ? windows : windows.mid(plans - 1))
+        QCOMPARE(window->frameGeometry().size(), QSize(652, 492));
 }
 
-void tst_TMainForm::tileLeavesMinimisedWindows()
-{
-    TempDataDir data;
-    ScriptedPlatform platform;
-    TMainForm form;
-    form.show();
-    const QList<QMdiSubWindow*> windows = newPlans(form, 2);
-    minimise(windows.at(1));
-    const QSize area = resizeArea(form, QSize(900, 600));
-    action(form, QStringLiteral("actionTile"))->trigger();
-
-    // One above the other across the whole width, the minimised one left out.
-    QVERIFY(windows.at(1)->isMinimized());
-    const int half = area.height() / 2;
-    QCOMPARE(windows.at(0)->geometry(), QRect(0, 0, area.width(), half));
-    QVERIFY(!windows.at(0)->isMaximized());
-    QCOMPARE(windows.at(2)->geometry(), QRect(0, half, area.width(), half));
-}
-
-void tst_TMainForm::arrangeIconsInRows_data()
+void tst_TMainForm::minimisedWindows_data()
 {
     QTest::addColumn<int>("minimised");
     QTest::addColumn<int>("perRow"); // icons that fit across the frame
-    QTest::addColumn<int>("normal"); // plans left as they are
+    QTest::addColumn<int>("normal"); // plans tiled after the icons are arranged
 
     QTest::newRow("one row") << 3 << 4 << 1;
     QTest::newRow("exactly one full row") << 4 << 4 << 0;
-    QTest::newRow("two rows") << 5 << 2 << 1;
+    QTest::newRow("two rows") << 5 << 2 << 2;
     QTest::newRow("one icon per row") << 3 << 1 << 0;
 }
 
-void tst_TMainForm::arrangeIconsInRows()
+void tst_TMainForm::minimisedWindows()
 {
     QFETCH(int, minimised);
     QFETCH(int, perRow);
@@ -697,24 +621,33 @@ void tst_TMainForm::arrangeIconsInRows()
     TMainForm form;
     form.show();
     const QList<QMdiSubWindow*> windows = newPlans(form, minimised + normal);
-    for (int i = 0; i < minimised; ++i)
-        minimise(windows.at(i));
-    const QSize icon = windows.constFirst()->size();
-    const QSize area = resizeArea(form, QSize(perRow * icon.width() + icon.width() / 2, 600));
-    const QRect normalPlace = normal ? windows.constLast()->geometry() : QRect();
-    for (int i = 0; i < minimised; ++i)
-        windows.at(i)->move(10 * i, 20 * i); // dragged about by the coach
-
-    action(form, QStringLiteral("actionArrangeIcons"))->trigger();
-    // Left to right along the bottom edge, further rows above the first.
     for (int i = 0; i < minimised; ++i) {
-        QVERIFY(windows.at(i)->isMinimized());
-        const QPoint place((i % perRow) * icon.width(),
-                           area.height() - (i / perRow + 1) * icon.height());
-        QCOMPARE(windows.at(i)->geometry(), QRect(place, icon));
+        form.mdiArea()->setActiveSubWindow(windows.at(i)); // its own minimise button
+        windows.at(i)->showMinimized();
+        windows.at(i)->move(10 * i, 20 * i); // then dragged about
     }
-    if (normal)
-        QCOMPARE(windows.constLast()->geometry(), normalPlace);
+    const QSize icon = windows.constFirst()->size();
+    form.resize(form.width() - form.mdiArea()->width() + (perRow * 2 + 1) * icon.width() / 2, 700);
+    QCoreApplication::processEvents();
+    const QSize area = form.mdiArea()->viewport()->size();
+
+    // Left to right along the bottom edge, further rows above the first.
+    action(form, QStringLiteral("actionArrangeIcons"))->trigger();
+    QList<QRect> icons;
+    for (int i = 0; i < minimised; ++i)
+        icons << QRect(
+            QPoint(i % perRow * icon.width(), area.height() - (i / perRow + 1) * icon.height()),
+            icon);
+    // Tiling stacks the other windows across the whole width and leaves the icons.
+    action(form, QStringLiteral("actionTile"))->trigger();
+    for (int i = 0; i < minimised + normal; ++i) {
+        const int tile = i - minimised;
+        const QRect expected = tile < 0 ? icons.at(i)
+                                        : QRect(0, tile * (area.height() / normal), area.width(),
+                                                area.height() / normal);
+        QCOMPARE(windows.at(i)->geometry(), expected);
+        QCOMPARE(windows.at(i)->isMinimized(), tile < 0);
+    }
 }
 
 QTEST_MAIN(tst_TMainForm)

@@ -507,21 +507,12 @@ void tst_ProfileStore::writeKeepsPermissionsAndLinks()
 
 namespace {
 
-// File permissions checked as a plain user's while it lives, even when the
-// tests run as root, who may read any file.
-class PlainUserFiles
+// Permissions checked as for a plain user while it lives, even for root.
+struct PlainUserFiles
 {
-public:
-    PlainUserFiles() : m_uid(setfsuid(65534)), m_gid(setfsgid(65534)) {}
-    ~PlainUserFiles()
-    {
-        setfsgid(m_gid);
-        setfsuid(m_uid);
-    }
-
-private:
-    int m_uid;
-    int m_gid;
+    const int uid = setfsuid(geteuid() == 0 ? 65534 : geteuid());
+    const int gid = setfsgid(getegid() == 0 ? 65534 : getegid());
+    ~PlainUserFiles() { setfsgid(gid), setfsuid(uid); }
 };
 
 } // namespace
@@ -539,28 +530,19 @@ void tst_ProfileStore::unreadableFileIsNeverReplaced()
 {
     QFETCH(int, operation);
 
-    // Anyone may write the file and its folder; nobody but its owner may read it.
+    // Anyone may write the file and its folder; only its owner may read it.
     const QByteArray old = "[s]\r\nk=old\r\n";
     put("p.ini", old);
     QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
-    QVERIFY(QFile::setPermissions(m_dir->filePath("p.ini"), QFile::ReadOwner | QFile::WriteOwner |
-                                                                QFile::WriteGroup |
-                                                                QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(m_dir->filePath("p.ini"), QFileDevice::Permissions(0x6222)));
     bool written = true;
     {
-        const std::unique_ptr<PlainUserFiles> plainUser(geteuid() == 0 ? new PlainUserFiles
-                                                                       : nullptr);
-        std::string value;
-        QCOMPARE(ReadProfileText(path("p.ini"), "s", "k", value, 256, "none", -1, false), 4);
-        if (operation == 0) {
-            written = WriteProfileText(path("p.ini"), "s", "n", "new", -1, false);
-        } else if (operation == 1) {
-            written = WriteProfileInt(path("p.ini"), "s", "n", 5, -1, false);
-        } else {
-            ProfileBatch batch(path("p.ini"), false);
-            batch.writeText("s", "n", "new", -1);
-            written = batch.commit();
-        }
+        const PlainUserFiles plainUser;
+        ProfileBatch batch(path("p.ini"), false);
+        batch.writeText("s", "n", "new", -1);
+        written = operation == 0   ? WriteProfileText(path("p.ini"), "s", "n", "new", -1, false)
+                  : operation == 1 ? WriteProfileInt(path("p.ini"), "s", "n", 5, -1, false)
+                                   : batch.commit();
     }
     QVERIFY(!written);
     QCOMPARE(bytesOf("p.ini"), old);
