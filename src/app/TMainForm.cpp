@@ -378,7 +378,8 @@ void TMainForm::Cascade1Click()
 
 void TMainForm::Tile1Click()
 {
-    // One window above the other, each as wide as the frame.
+    // One window above the other, each as wide as the frame, above the
+    // minimised windows, which stay in sight.
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         if (!window->isMinimized())
@@ -386,20 +387,27 @@ void TMainForm::Tile1Click()
     }
     if (windows.isEmpty())
         return;
-    const QRect area = m_mdiArea->viewport()->rect();
-    const int height = area.height() / windows.size();
+    const int width = m_mdiArea->viewport()->width();
+    const int height = lineUpIcons() / windows.size();
     for (int i = 0; i < windows.size(); ++i) {
         windows.at(i)->showNormal();
-        windows.at(i)->setGeometry(0, i * height, area.width(), height);
+        windows.at(i)->setGeometry(0, i * height, width, height);
     }
 }
 
 void TMainForm::ArrangeAll1Click()
 {
-    // Minimised windows line up along the bottom edge, left to right.
+    lineUpIcons();
+}
+
+// Minimised windows line up along the bottom edge, left to right, in rows
+// upwards; returns the top of the rows, the bottom edge when there are none.
+int TMainForm::lineUpIcons()
+{
     const QRect area = m_mdiArea->viewport()->rect();
     int left = 0;
     int bottom = area.bottom() + 1;
+    int top = bottom;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         if (!window->isMinimized())
             continue;
@@ -409,8 +417,10 @@ void TMainForm::ArrangeAll1Click()
             bottom -= size.height();
         }
         window->move(left, bottom - size.height());
+        top = bottom - size.height();
         left += size.width();
     }
+    return top;
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -46,6 +46,7 @@ private:
     void Cascade1Click();
     void Tile1Click();
     void ArrangeAll1Click();
+    int lineUpIcons();
     void FormShow();
     void CmClose(QCloseEvent* event);
 

@@ -638,13 +638,14 @@ void tst_TMainForm::minimisedWindows()
         icons << QRect(
             QPoint(i % perRow * icon.width(), area.height() - (i / perRow + 1) * icon.height()),
             icon);
-    // Tiling stacks the other windows across the whole width and leaves the icons.
+    // Tiling stacks the other windows across the whole width, above the icons.
     action(form, QStringLiteral("actionTile"))->trigger();
+    const int height =
+        (area.height() - (minimised + perRow - 1) / perRow * icon.height()) / std::max(normal, 1);
     for (int i = 0; i < minimised + normal; ++i) {
         const int tile = i - minimised;
-        const QRect expected = tile < 0 ? icons.at(i)
-                                        : QRect(0, tile * (area.height() / normal), area.width(),
-                                                area.height() / normal);
+        const QRect expected =
+            tile < 0 ? icons.at(i) : QRect(0, tile * height, area.width(), height);
         QCOMPARE(windows.at(i)->geometry(), expected);
         QCOMPARE(windows.at(i)->isMinimized(), tile < 0);
     }
