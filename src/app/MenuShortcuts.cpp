@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <utility>
 
 MenuShortcuts::MenuShortcuts(QWidget* frame, QList<QAction*> commands)
     : QObject(frame), m_frame(frame), m_commands(std::move(commands))

@@ -508,59 +508,68 @@ void tst_TMainForm::exitClosesHelpAndDrillList()
 
 void tst_TMainForm::menuShortcutsComeFirst_data()
 {
-    QTest::addColumn<bool>("inPlan"); // else in the drill list open beside the plan
-    QTest::addColumn<char>("key");    // with Alt
+    QTest::addColumn<int>("where"); // in a plan, in the drill list beside it, or modal
+    QTest::addColumn<char>("key");  // with Alt
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<QString>("letterOf"); // the control with the same access letter
 
-    QTest::newRow("plan, Drills") << true << 'D' << true << "DefEmphasis";
-    QTest::newRow("plan, Teams") << true << 'T' << true << "PracticeDate";
-    QTest::newRow("plan, Preferences") << true << 'P' << true << "PracticeTime";
-    QTest::newRow("plan, Evaluations") << true << 'E' << true << "";
-    QTest::newRow("plan, disabled Drills") << true << 'D' << false << "DefEmphasis";
-    QTest::newRow("plan, disabled Teams") << true << 'T' << false << "PracticeDate";
-    QTest::newRow("drill list, Drills") << false << 'D' << true << "";
-    QTest::newRow("drill list, Evaluations") << false << 'E' << true << "EditBtn";
-    QTest::newRow("drill list, Players List") << false << 'L' << true << "DeleteBtn";
-    QTest::newRow("drill list, Scouting") << false << 'S' << true << "";
-    QTest::newRow("drill list, disabled Evaluations") << false << 'E' << false << "EditBtn";
-    QTest::newRow("drill list, disabled Preferences") << false << 'P' << false << "PrintBtn";
+    QTest::newRow("plan, Drills") << 0 << 'D' << true << "DefEmphasis";
+    QTest::newRow("plan, Teams") << 0 << 'T' << true << "PracticeDate";
+    QTest::newRow("plan, Preferences") << 0 << 'P' << true << "PracticeTime";
+    QTest::newRow("plan, Evaluations") << 0 << 'E' << true << "";
+    QTest::newRow("plan, disabled Drills") << 0 << 'D' << false << "DefEmphasis";
+    QTest::newRow("plan, disabled Teams") << 0 << 'T' << false << "PracticeDate";
+    QTest::newRow("drill list, Drills") << 1 << 'D' << true << "";
+    QTest::newRow("drill list, Evaluations") << 1 << 'E' << true << "EditBtn";
+    QTest::newRow("drill list, Players List") << 1 << 'L' << true << "DeleteBtn";
+    QTest::newRow("drill list, Scouting") << 1 << 'S' << true << "";
+    QTest::newRow("drill list, disabled Evaluations") << 1 << 'E' << false << "EditBtn";
+    QTest::newRow("drill list, disabled Preferences") << 1 << 'P' << false << "PrintBtn";
+    QTest::newRow("modal drill list, Evaluations") << 2 << 'E' << true << "EditBtn";
 }
 
 void tst_TMainForm::menuShortcutsComeFirst()
 {
-    QFETCH(bool, inPlan);
+    QFETCH(int, where);
     QFETCH(char, key);
     QFETCH(bool, enabled);
     QFETCH(QString, letterOf);
 
     TempDataDir data;
     ScriptedPlatform platform;
-    platform.runDialog([](QDialog& dialog) { dialog.reject(); }); // Edit's entry dialog
     TMainForm form;
     form.show();
     QWidget* plan = form.mdiArea()->subWindowList().constFirst()->widget();
-    action(form, QStringLiteral("actionDrills"))->trigger();
-    QWidget* window = inPlan ? plan : TDrillCat::instance();
-    QApplication::setActiveWindow(window->window());
-    QWidget* start = inPlan ? plan->findChild<QWidget*>(QStringLiteral("Announcements"))
-                            : TDrillCat::instance()->treeView();
-    start->setFocus();
-    QTRY_VERIFY(start->hasFocus());
+    QWidget* window = where == 0 ? plan : TDrillCat::instance();
     QAction* command = nullptr;
     for (QAction* each : form.findChildren<QAction*>())
         command = each->shortcut() == QKeySequence(Qt::ALT | key) ? each : command;
     command->setEnabled(enabled);
-    QSignalSpy triggered(command, &QAction::triggered);
-
-    QTest::keyClick(start, Qt::Key(key), Qt::AltModifier);
-    QCOMPARE(triggered.size(), enabled ? 1 : 0);
-    if (!letterOf.isEmpty()) {
-        // A label gives its field the focus; a button is pressed.
-        QWidget* letter = window->findChild<QWidget*>(letterOf);
-        auto* button = qobject_cast<QAbstractButton*>(letter);
-        QCOMPARE(button ? button->isDown() : letter->hasFocus(), !enabled);
+    const auto press = [&] {
+        QSignalSpy triggered(command, &QAction::triggered);
+        QApplication::setActiveWindow(window->window());
+        QWidget* start = where == 0 ? plan->findChild<QWidget*>(QStringLiteral("Announcements"))
+                                    : TDrillCat::instance()->treeView();
+        start->setFocus();
+        QTRY_VERIFY(start->hasFocus());
+        QTest::keyClick(start, Qt::Key(key), Qt::AltModifier);
+        // The menu's command, unless held back; else a label focuses its field, a
+        // button is pressed.
+        const bool menuFirst = enabled && where != 2;
+        QCOMPARE(triggered.size(), menuFirst ? 1 : 0);
+        if (QWidget* letter = window->findChild<QWidget*>(letterOf); !letterOf.isEmpty()) {
+            auto* button = qobject_cast<QAbstractButton*>(letter);
+            QCOMPARE(button ? button->isDown() : letter->hasFocus(), !menuFirst);
+        }
+    };
+    if (where == 2) {
+        platform.runDialog([&press](QDialog& dialog) { press(), dialog.reject(); });
+        TDrillCat::instance()->showModal();
+    } else {
+        action(form, QStringLiteral("actionDrills"))->trigger();
+        press();
     }
+    platform.runDialog([](QDialog& dialog) { dialog.reject(); }); // Edit's entry dialog
 }
 
 void tst_TMainForm::planWindowsKeepTheirSize_data()
