@@ -1,4 +1,3 @@
-#include "store/ProfileBatch.h"
 #include "store/ProfileStore.h"
 
 #include <QDir>
@@ -10,6 +9,7 @@
 
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -50,8 +50,6 @@ private slots:
     void refusedWrites();
     void cutShortWriteKeepsOldFile();
     void writeKeepsPermissionsAndLinks();
-    void unreadableFileIsNeverReplaced_data();
-    void unreadableFileIsNeverReplaced();
     void bigInputs_data();
     void bigInputs();
 
@@ -432,6 +430,18 @@ void tst_ProfileStore::initDataDir()
     }
 }
 
+namespace {
+
+// Permissions checked as for a plain user while it lives, even for root.
+struct PlainUserFiles
+{
+    const int uid = setfsuid(geteuid() == 0 ? 65534 : geteuid());
+    const int gid = setfsgid(getegid() == 0 ? 65534 : getegid());
+    ~PlainUserFiles() { setfsgid(gid), setfsuid(uid); }
+};
+
+} // namespace
+
 void tst_ProfileStore::refusedWrites_data()
 {
     QTest::addColumn<QString>("file");
@@ -443,6 +453,8 @@ void tst_ProfileStore::refusedWrites_data()
                                     << "read-only";
     QTest::newRow("folder in the file's place") << "p.ini"
                                                 << "folder";
+    QTest::newRow("file anyone may write but not read") << "p.ini"
+                                                        << "write-only";
 }
 
 void tst_ProfileStore::refusedWrites()
@@ -456,14 +468,23 @@ void tst_ProfileStore::refusedWrites()
         QVERIFY(QFile::setPermissions(m_dir->filePath(file),
                                       QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     }
+    if (kind == "write-only") {
+        put(file, old);
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::setPermissions(m_dir->filePath(file), QFileDevice::Permissions(0x6222)));
+    }
     if (kind == "folder")
         QVERIFY(QDir(m_dir->path()).mkdir(file));
     const QStringList before = entries();
 
-    QVERIFY(!WriteProfileText(path(file), "s", "k", "new", -1, false));
-    QVERIFY(!WriteProfileInt(path(file), "t", "n", 1, -1, false));
+    {
+        const std::optional<PlainUserFiles> plainUser =
+            kind == "write-only" ? std::make_optional<PlainUserFiles>() : std::nullopt;
+        QVERIFY(!WriteProfileText(path(file), "s", "k", "new", -1, false));
+        QVERIFY(!WriteProfileInt(path(file), "t", "n", 1, -1, false));
+    }
     QCOMPARE(entries(), before);
-    if (kind == "read-only")
+    if (kind.endsWith("-only"))
         QCOMPARE(bytesOf(file), old);
 }
 
@@ -503,50 +524,6 @@ void tst_ProfileStore::writeKeepsPermissionsAndLinks()
     QCOMPARE(stat(path("p.ini").c_str(), &info), 0);
     QCOMPARE(info.st_mode & 07777, 0640u);
     QCOMPARE(entries(), (QStringList{"link.ini", "p.ini"}));
-}
-
-namespace {
-
-// Permissions checked as for a plain user while it lives, even for root.
-struct PlainUserFiles
-{
-    const int uid = setfsuid(geteuid() == 0 ? 65534 : geteuid());
-    const int gid = setfsgid(getegid() == 0 ? 65534 : getegid());
-    ~PlainUserFiles() { setfsgid(gid), setfsuid(uid); }
-};
-
-} // namespace
-
-void tst_ProfileStore::unreadableFileIsNeverReplaced_data()
-{
-    QTest::addColumn<int>("operation");
-
-    QTest::newRow("text written") << 0;
-    QTest::newRow("number written") << 1;
-    QTest::newRow("batch committed") << 2;
-}
-
-void tst_ProfileStore::unreadableFileIsNeverReplaced()
-{
-    QFETCH(int, operation);
-
-    // Anyone may write the file and its folder; only its owner may read it.
-    const QByteArray old = "[s]\r\nk=old\r\n";
-    put("p.ini", old);
-    QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
-    QVERIFY(QFile::setPermissions(m_dir->filePath("p.ini"), QFileDevice::Permissions(0x6222)));
-    bool written = true;
-    {
-        const PlainUserFiles plainUser;
-        ProfileBatch batch(path("p.ini"), false);
-        batch.writeText("s", "n", "new", -1);
-        written = operation == 0   ? WriteProfileText(path("p.ini"), "s", "n", "new", -1, false)
-                  : operation == 1 ? WriteProfileInt(path("p.ini"), "s", "n", 5, -1, false)
-                                   : batch.commit();
-    }
-    QVERIFY(!written);
-    QCOMPARE(bytesOf("p.ini"), old);
-    QCOMPARE(entries(), QStringList{"p.ini"});
 }
 
 void tst_ProfileStore::bigInputs_data()
