@@ -1,7 +1,6 @@
 #include "app/CorvantaApplication.h"
 
 #include "app/ApplicationId.h"
-#include "ui/Platform.h"
 
 #include <exception>
 
@@ -32,5 +31,5 @@ bool CorvantaApplication::notify(QObject* receiver, QEvent* event)
 
 void CorvantaApplication::showException(const QString& text)
 {
-    Platform::instance().showMessage(Title, text, Platform::Icon::Critical);
+    ShowApplicationError(text);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/DialogServices.h"
+
 #include <QApplication>
 
 // The application object: an error raised inside a command is shown in a
@@ -14,7 +16,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     // The title of the program, the caption of its own message boxes.
-    static inline const QString Title = QStringLiteral("Corvanta");
+    static inline const QString Title = ApplicationTitle();
 
     static void showException(const QString& text);
     // Name, version and desktop id; may be called before the application

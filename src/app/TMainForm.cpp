@@ -3,6 +3,8 @@
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
 #include "drills/DrillWindows.h"
+#include "app/MenuShortcuts.h"
+#include "app/PlanSubWindow.h"
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
 #include "evaluations/DocumentChooser.h"
@@ -21,6 +23,7 @@
 #include "ui/Platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -63,6 +66,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     createActions();
     createMenus();
+    new MenuShortcuts(this,
+                      {m_drills, m_evaluations, m_scouting, m_teams, m_playersList, m_preferences});
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -296,7 +301,7 @@ void TMainForm::CmNewPlan()
     plan->setFolder(QString());
     plan->setPath(QString());
     plan->setWindowTitle(QStringLiteral("New Plan"));
-    PlacePlanWindow(m_mdiArea->addSubWindow(plan));
+    PlacePlanWindow(m_mdiArea->addSubWindow(new PlanSubWindow(plan)));
 }
 
 void TMainForm::CmOpenPlan()
@@ -317,7 +322,7 @@ void TMainForm::OpenPlan(const QString& path)
     EnablePlanCommands();
     auto* plan = new TPlanDetailDlg(path);
     plan->setFolder(QString::fromStdString(FolderOfPath(path.toStdString())));
-    PlacePlanWindow(m_mdiArea->addSubWindow(plan));
+    PlacePlanWindow(m_mdiArea->addSubWindow(new PlanSubWindow(plan)));
 }
 
 void TMainForm::PlacePlanWindow(QMdiSubWindow* window)
@@ -339,7 +344,6 @@ void TMainForm::PlacePlanWindow(QMdiSubWindow* window)
         if (other != window && other->isVisible())
             previous = other; // the most recently active one ends up here
     }
-    window->resize(652, 492);
     if (!previous || previous->isMaximized())
         window->showMaximized();
     else
@@ -466,7 +470,8 @@ void TMainForm::Cascade1Click()
 
 void TMainForm::Tile1Click()
 {
-    // One window above the other, each as wide as the frame.
+    // One window above the other, each as wide as the frame, above the
+    // minimised windows, which stay in sight.
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         if (!window->isMinimized())
@@ -474,20 +479,27 @@ void TMainForm::Tile1Click()
     }
     if (windows.isEmpty())
         return;
-    const QRect area = m_mdiArea->viewport()->rect();
-    const int height = area.height() / windows.size();
+    const int width = m_mdiArea->viewport()->width();
+    const int height = lineUpIcons() / windows.size();
     for (int i = 0; i < windows.size(); ++i) {
         windows.at(i)->showNormal();
-        windows.at(i)->setGeometry(0, i * height, area.width(), height);
+        windows.at(i)->setGeometry(0, i * height, width, height);
     }
 }
 
 void TMainForm::ArrangeAll1Click()
 {
-    // Minimised windows line up along the bottom edge, left to right.
+    lineUpIcons();
+}
+
+// Minimised windows line up along the bottom edge, left to right, in rows
+// upwards; returns the top of the rows, the bottom edge when there are none.
+int TMainForm::lineUpIcons()
+{
     const QRect area = m_mdiArea->viewport()->rect();
     int left = 0;
     int bottom = area.bottom() + 1;
+    int top = bottom;
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         if (!window->isMinimized())
             continue;
@@ -497,8 +509,10 @@ void TMainForm::ArrangeAll1Click()
             bottom -= size.height();
         }
         window->move(left, bottom - size.height());
+        top = bottom - size.height();
         left += size.width();
     }
+    return top;
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -520,6 +534,15 @@ void TMainForm::CmClose(QCloseEvent* event)
         m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (QMdiSubWindow* window : windows) {
         if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    // The program ends with the frame: no other window (the help viewer, a
+    // modeless dialog) may keep it running, and each closes as it would by
+    // hand, the drill list saving its library.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && !window->close()) {
             event->ignore();
             return;
         }

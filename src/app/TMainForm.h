@@ -67,6 +67,7 @@ private:
     void Cascade1Click();
     void Tile1Click();
     void ArrangeAll1Click();
+    int lineUpIcons();
     void FormShow();
     void RunFirstTimeSetup();
     TPlayersDlg* playersDlg();

@@ -181,7 +181,8 @@ DrillNode* DrillTreeWidget::nodeNamedBy(const QMimeData* data) const
 
 void DrillTreeWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    m_leftPressed = event->button() == Qt::LeftButton;
+    if (m_leftPressed)
         m_pressedNode = nodeOf(itemAt(event->position().toPoint()));
     QTreeWidget::mousePressEvent(event);
 }
@@ -197,9 +198,12 @@ void DrillTreeWidget::keyPressEvent(QKeyEvent* event)
 }
 
 // The stock drag would remove the moved item itself; the window moves it
-// once the tree has accepted the move.
+// once the tree has accepted the move. A drag with another button would
+// carry the node pressed last with the left one, not the one under it.
 void DrillTreeWidget::startDrag(Qt::DropActions)
 {
+    if (!m_leftPressed)
+        return;
     auto* drag = new QDrag(this);
     drag->setMimeData(dragData());
     drag->exec(Qt::MoveAction);
@@ -230,6 +234,15 @@ void DrillTreeWidget::dropEvent(QDropEvent* event)
     }
     event->acceptProposedAction();
     emit nodeDropped(nodeNamedBy(event->mimeData()), itemAt(event->position().toPoint()));
+}
+
+void DrillTreeWidget::finishEditing()
+{
+    QWidget* editor = state() == EditingState ? indexWidget(m_editedIndex) : nullptr;
+    if (!editor)
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 bool DrillTreeWidget::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)

@@ -42,6 +42,9 @@ public:
     // and everything below it.
     void moveItem(QTreeWidgetItem* item, QTreeWidgetItem* newParent);
 
+    // Ends a rename in place that is under way as Enter would.
+    void finishEditing();
+
     // What a drag started now would carry: the node under the pointer when
     // the left button last went down, or none.
     QMimeData* dragData() const;
@@ -69,6 +72,8 @@ private:
     DrillNode* nodeNamedBy(const QMimeData* data) const;
 
     const DrillNode* m_pressedNode = nullptr; // an identity only, never followed
+    // Only a press of the left button arms a drag.
+    bool m_leftPressed = false;
     QPersistentModelIndex m_editedIndex;
     QIcon m_folderIcon;
 };

@@ -135,7 +135,7 @@ void TDrillCat::showModeless()
 int TDrillCat::showModal()
 {
     if (isVisible()) {
-        ShowError(QStringLiteral("Cannot make a visible window modal"));
+        ShowApplicationError(QStringLiteral("Cannot make a visible window modal"));
         return QDialog::Rejected;
     }
     return Platform::instance().runModal(*this);
@@ -156,11 +156,13 @@ void TDrillCat::FormShow()
     m_drillTreeView->expandAll();
     m_drillTreeView->setCurrentItem(m_drillTreeView->topLevelItem(0));
     if (!error.empty())
-        ShowError(qt(error));
+        ShowApplicationError(qt(error));
 }
 
 void TDrillCat::CmAdd()
 {
+    // Insert pressed while a label is being renamed adds under the new name.
+    m_drillTreeView->finishEditing();
     QTreeWidgetItem* item = m_drillTreeView->currentItem();
     DrillNode* selected = DrillTreeWidget::nodeOf(item);
     TDrillEntry* entry = TDrillEntry::instance();

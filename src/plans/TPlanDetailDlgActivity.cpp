@@ -26,7 +26,7 @@ void TPlanDetailDlg::ReloadActivityList()
     activity->setCurrentIndex(-1);
     m_entryRow->setActivityText(typed);
     if (!m_choices.error.empty())
-        ShowError(QString::fromStdString(m_choices.error));
+        ShowApplicationError(QString::fromStdString(m_choices.error));
 }
 
 // Completes the typed text with the first choice that starts with it and
@@ -90,7 +90,7 @@ bool TPlanDetailDlg::fillFromDrill(int drill)
     const DrillDefaults defaults = ReadDrillDefaults(drill);
     const std::optional<int> minutes = ParseWholeNumber(defaults.minutes);
     if (!minutes) {
-        ShowError(QString::fromStdString(NotValidIntegerMessage(defaults.minutes)));
+        ShowApplicationError(QString::fromStdString(NotValidIntegerMessage(defaults.minutes)));
         return false;
     }
     if (*minutes != 0)

@@ -44,6 +44,16 @@ void ShowError(const QString& text)
     Platform::instance().showMessage(QStringLiteral("Error"), text, Platform::Icon::Warning);
 }
 
+void ShowApplicationError(const QString& text)
+{
+    Platform::instance().showMessage(ApplicationTitle(), text, Platform::Icon::Critical);
+}
+
+QString ApplicationTitle()
+{
+    return QStringLiteral("Corvanta");
+}
+
 void RestoreWindowPos(QWidget* window, const char* section)
 {
     const int x = ReadProfileInt(GeneralSettings::File, section, "X", NoPosition, -1, true);

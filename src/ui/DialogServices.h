@@ -11,6 +11,12 @@ class QWidget;
 bool AskConfirm(const QString& text);
 // A beep, then the "Error" box with OK.
 void ShowError(const QString& text);
+// The box of an error the program runs into rather than a rule it states (a
+// text that is no number, a visible window asked to be modal): captioned with
+// the program's title, as an exception raised in a command is shown.
+void ShowApplicationError(const QString& text);
+// "Corvanta": the program's title, the caption of that box.
+QString ApplicationTitle();
 
 // Places `window` from section's "X" and "Y" in prefs.db, or below the main
 // window, kept on the screen, when no position is stored.

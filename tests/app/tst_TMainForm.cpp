@@ -2,11 +2,15 @@
 #include "TempDataDir.h"
 
 #include "app/TMainForm.h"
+#include "drills/DrillTreeWidget.h"
+#include "drills/TDrillCat.h"
 #include "evaluations/TextDocumentDlg.h"
 #include "plans/TPlanDetailDlg.h"
 #include "store/ProfileStore.h"
 #include "teams/TTeamDlg.h"
+#include "ui/HelpWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -54,6 +58,14 @@ void editPlan(QMdiSubWindow* window)
     QTRY_VERIFY(qobject_cast<TPlanDetailDlg*>(window->widget())->isChanged());
 }
 
+// New plans, then every plan window, oldest first.
+QList<QMdiSubWindow*> newPlans(TMainForm& form, int count)
+{
+    for (int i = 0; i < count; ++i)
+        action(form, QStringLiteral("actionNewPlan"))->trigger();
+    return form.mdiArea()->subWindowList();
+}
+
 QString readPrefs()
 {
     QFile file(QString::fromStdString(DataDir()) + QStringLiteral("prefs.db"));
@@ -92,6 +104,13 @@ private slots:
     void exitStopsWhenASaveIsAbandoned();
     void documentCommands_data();
     void documentCommands();
+    void exitClosesHelpAndDrillList();
+    void menuShortcutsComeFirst_data();
+    void menuShortcutsComeFirst();
+    void planWindowsKeepTheirSize_data();
+    void planWindowsKeepTheirSize();
+    void minimisedWindows_data();
+    void minimisedWindows();
 };
 
 void tst_TMainForm::menu_data()
@@ -542,6 +561,179 @@ void tst_TMainForm::documentCommands()
         windows.first()->close();
     }
     QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_TMainForm::exitClosesHelpAndDrillList()
+{
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    action(form, QStringLiteral("actionDrills"))->trigger();
+    HelpWindow::showTopic(100);
+    action(form, QStringLiteral("actionExit"))->trigger();
+    // Nothing is left to keep the program running, and the library is saved.
+    QStringList open;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        open << (window->isVisible() ? window->windowTitle() : QString());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(open.join(QString()), QString());
+    QVERIFY(QFile::exists(data.file(QStringLiteral("drills.db"))));
+}
+
+void tst_TMainForm::menuShortcutsComeFirst_data()
+{
+    QTest::addColumn<int>("where"); // in a plan, in the drill list beside it, or modal
+    QTest::addColumn<char>("key");  // with Alt
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("letterOf"); // the control with the same access letter
+
+    QTest::newRow("plan, Drills") << 0 << 'D' << true << "DefEmphasis";
+    QTest::newRow("plan, Teams") << 0 << 'T' << true << "PracticeDate";
+    QTest::newRow("plan, Preferences") << 0 << 'P' << true << "PracticeTime";
+    QTest::newRow("plan, Evaluations") << 0 << 'E' << true << "";
+    QTest::newRow("plan, disabled Drills") << 0 << 'D' << false << "DefEmphasis";
+    QTest::newRow("plan, disabled Teams") << 0 << 'T' << false << "PracticeDate";
+    QTest::newRow("drill list, Drills") << 1 << 'D' << true << "";
+    QTest::newRow("drill list, Evaluations") << 1 << 'E' << true << "EditBtn";
+    QTest::newRow("drill list, Players List") << 1 << 'L' << true << "DeleteBtn";
+    QTest::newRow("drill list, Scouting") << 1 << 'S' << true << "";
+    QTest::newRow("drill list, disabled Evaluations") << 1 << 'E' << false << "EditBtn";
+    QTest::newRow("drill list, disabled Preferences") << 1 << 'P' << false << "PrintBtn";
+    QTest::newRow("modal drill list, Evaluations") << 2 << 'E' << true << "EditBtn";
+}
+
+void tst_TMainForm::menuShortcutsComeFirst()
+{
+    QFETCH(int, where);
+    QFETCH(char, key);
+    QFETCH(bool, enabled);
+    QFETCH(QString, letterOf);
+
+    TempDataDir data;
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    QWidget* plan = form.mdiArea()->subWindowList().constFirst()->widget();
+    QWidget* window = where == 0 ? plan : TDrillCat::instance();
+    QAction* command = nullptr;
+    for (QAction* each : form.findChildren<QAction*>())
+        command = each->shortcut() == QKeySequence(Qt::ALT | key) ? each : command;
+    command->setEnabled(enabled);
+    const auto press = [&] {
+        QSignalSpy triggered(command, &QAction::triggered);
+        QApplication::setActiveWindow(window->window());
+        QWidget* start = where == 0 ? plan->findChild<QWidget*>(QStringLiteral("Announcements"))
+                                    : TDrillCat::instance()->treeView();
+        start->setFocus();
+        QTRY_VERIFY(start->hasFocus());
+        QTest::keyClick(start, Qt::Key(key), Qt::AltModifier);
+        // The menu's command, unless held back; else a label focuses its field, a
+        // button is pressed.
+        const bool menuFirst = enabled && where != 2;
+        QCOMPARE(triggered.size(), menuFirst ? 1 : 0);
+        if (QWidget* letter = window->findChild<QWidget*>(letterOf); !letterOf.isEmpty()) {
+            auto* button = qobject_cast<QAbstractButton*>(letter);
+            QCOMPARE(button ? button->isDown() : letter->hasFocus(), !menuFirst);
+        }
+    };
+    if (where == 2) {
+        platform.runDialog([&press](QDialog& dialog) { press(), dialog.reject(); });
+        TDrillCat::instance()->showModal();
+    } else {
+        action(form, QStringLiteral("actionDrills"))->trigger();
+        press();
+    }
+    platform.runDialog([](QDialog& dialog) { dialog.reject(); }); // Edit's entry dialog
+}
+
+void tst_TMainForm::planWindowsKeepTheirSize_data()
+{
+    QTest::addColumn<int>("plans");
+    QTest::addColumn<bool>("cascade");  // else the active plan is restored from maximised
+    QTest::addColumn<bool>("cascaded"); // cascaded and maximised again before
+
+    QTest::newRow("cascade of three maximised plans") << 3 << true << false;
+    QTest::newRow("cascade of one maximised plan") << 1 << true << false;
+    QTest::newRow("restoring the first plan") << 1 << false << false;
+    QTest::newRow("restoring after a cascade") << 3 << false << true;
+}
+
+void tst_TMainForm::planWindowsKeepTheirSize()
+{
+    QFETCH(int, plans);
+    QFETCH(bool, cascade);
+    QFETCH(bool, cascaded);
+
+    TempDataDir data;
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.resize(1000, 900);
+    form.show();
+    const QList<QMdiSubWindow*> windows = newPlans(form, plans - 1);
+    QAction* cascadeCommand = action(form, QStringLiteral("actionCascade"));
+    if (cascaded) {
+        cascadeCommand->trigger();
+        windows.constLast()->showMaximized();
+    }
+    cascade ? cascadeCommand->trigger() : windows.constLast()->showNormal();
+    for (QMdiSubWindow* window : cascade ? windows : windows.mid(plans - 1))
+        QCOMPARE(window->frameGeometry().size(), QSize(652, 492));
+}
+
+void tst_TMainForm::minimisedWindows_data()
+{
+    QTest::addColumn<int>("minimised");
+    QTest::addColumn<int>("perRow"); // icons that fit across the frame
+    QTest::addColumn<int>("normal"); // plans tiled after the icons are arranged
+
+    QTest::newRow("one row") << 3 << 4 << 1;
+    QTest::newRow("exactly one full row") << 4 << 4 << 0;
+    QTest::newRow("two rows") << 5 << 2 << 2;
+    QTest::newRow("one icon per row") << 3 << 1 << 0;
+}
+
+void tst_TMainForm::minimisedWindows()
+{
+    QFETCH(int, minimised);
+    QFETCH(int, perRow);
+    QFETCH(int, normal);
+
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    TMainForm form;
+    form.show();
+    const QList<QMdiSubWindow*> windows = newPlans(form, minimised + normal);
+    for (int i = 0; i < minimised; ++i) {
+        form.mdiArea()->setActiveSubWindow(windows.at(i)); // its own minimise button
+        windows.at(i)->showMinimized();
+        windows.at(i)->move(10 * i, 20 * i); // then dragged about
+    }
+    const QSize icon = windows.constFirst()->size();
+    form.resize(form.width() - form.mdiArea()->width() + (perRow * 2 + 1) * icon.width() / 2, 700);
+    QCoreApplication::processEvents();
+    const QSize area = form.mdiArea()->viewport()->size();
+
+    // Left to right along the bottom edge, further rows above the first.
+    action(form, QStringLiteral("actionArrangeIcons"))->trigger();
+    QList<QRect> icons;
+    for (int i = 0; i < minimised; ++i)
+        icons << QRect(
+            QPoint(i % perRow * icon.width(), area.height() - (i / perRow + 1) * icon.height()),
+            icon);
+    // Tiling stacks the other windows across the whole width, above the icons.
+    action(form, QStringLiteral("actionTile"))->trigger();
+    const int height =
+        (area.height() - (minimised + perRow - 1) / perRow * icon.height()) / std::max(normal, 1);
+    for (int i = 0; i < minimised + normal; ++i) {
+        const int tile = i - minimised;
+        const QRect expected =
+            tile < 0 ? icons.at(i) : QRect(0, tile * height, area.width(), height);
+        QCOMPARE(windows.at(i)->geometry(), expected);
+        QCOMPARE(windows.at(i)->isMinimized(), tile < 0);
+    }
 }
 
 QTEST_MAIN(tst_TMainForm)

@@ -67,6 +67,7 @@ void tst_DrillsFromPlan::drillsCommandShowsTheListBesideThePlans()
     m_platform->answerYes();
     plan.tab();
     QCOMPARE(m_platform->messages().last(), QString("Cannot make a visible window modal"));
+    QCOMPARE(m_platform->shown.last().caption, QString("Corvanta"));
     QVERIFY(entry->hasDrillProposal());
     QVERIFY(drillList->isVisible());
     // The plan's blank minutes come along as they are, to be typed here.

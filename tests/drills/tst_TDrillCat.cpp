@@ -6,6 +6,7 @@
 #include "store/ProfileStore.h"
 
 #include <QDir>
+#include <QDrag>
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
@@ -117,6 +118,10 @@ private slots:
     void failedSaveKeepsTheWindowOpen();
     void failedSaveCanStillClose();
     void printSavesFirst();
+    void dragStartsOnlyWithTheLeftButton_data();
+    void dragStartsOnlyWithTheLeftButton();
+    void insertFinishesTheRename_data();
+    void insertFinishesTheRename();
 
 private:
     std::unique_ptr<TempDataDir> m_data;
@@ -212,6 +217,8 @@ void tst_TDrillCat::show()
     for (QTreeWidgetItemIterator it(view); *it; ++it)
         QVERIFY((*it)->childCount() == 0 || (*it)->isExpanded());
     QCOMPARE(m_platform->messages(), messages);
+    for (const ScriptedPlatform::Shown& box : m_platform->shown)
+        QCOMPARE(box.caption, QString("Corvanta")); // the program's own box
     m_window->close();
 
     // Every showing loads the file afresh.
@@ -650,6 +657,67 @@ void tst_TDrillCat::printSavesFirst()
     QCOMPARE(indent["Cat2"], indent["Drl0"]);
     QVERIFY(indent["Cat2"] < indent["Drl1"]);
     QCOMPARE(indent["Unsaved"], indent["Cat1"]);
+    m_window->close();
+}
+
+void tst_TDrillCat::dragStartsOnlyWithTheLeftButton_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+}
+
+void tst_TDrillCat::dragStartsOnlyWithTheLeftButton()
+{
+    QFETCH(Qt::MouseButton, button);
+
+    saveLibrary("C1C2D3D2");
+    m_window->showModeless();
+    QWidget* viewport = m_window->treeView()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(*m_window, "Cat1"));
+    const QPoint from = centre(*m_window, "Drl1");
+    QTest::mousePress(viewport, button, {}, from);
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(viewport, from + QPoint(0, 8 * step));
+    QTest::mouseRelease(viewport, button, {}, from);
+    // The drag, which lives on until the event loop deletes it, carries Drl1.
+    const QDrag* drag = m_window->treeView()->findChild<QDrag*>();
+    const std::unique_ptr<QMimeData> pressed(m_window->treeView()->dragData());
+    QCOMPARE(drag ? drag->mimeData()->data(DrillTreeWidget::MimeType) : QByteArray(),
+             button == Qt::LeftButton ? pressed->data(DrillTreeWidget::MimeType) : QByteArray());
+    m_window->close();
+}
+
+void tst_TDrillCat::insertFinishesTheRename_data()
+{
+    QTest::addColumn<QString>("renamed");
+    QTest::addColumn<QStringList>("tree");
+
+    QTest::newRow("category: added under the new name")
+        << "Cat1" << QStringList{"C Cat0", "  C Arrays", "    D Zig 5 ", "  D Drl0 0 E0"};
+    QTest::newRow("drill: refused once the name is in")
+        << "Drl0" << QStringList{"C Cat0", "  D Arrays 0 E0", "  C Cat1"};
+}
+
+void tst_TDrillCat::insertFinishesTheRename()
+{
+    QFETCH(QString, renamed);
+    QFETCH(QStringList, tree);
+
+    saveLibrary("C1D2C2");
+    m_window->showModeless();
+    DrillTreeWidget* view = m_window->treeView();
+    view->setCurrentItem(itemNamed(*m_window, renamed));
+    view->editItem(view->currentItem());
+    const QPointer<QLineEdit> editor = view->viewport()->findChild<QLineEdit*>();
+    editor->setText("Arrays");
+    if (renamed.startsWith("Cat"))
+        m_platform->runDialog(enterEntry("Drill", "Zig", "5", ""));
+    QTest::keyClick(editor, Qt::Key_Insert);
+    QVERIFY(!editor || !editor->isVisible());
+    QCOMPARE(printItems(*view), tree);
     m_window->close();
 }
 

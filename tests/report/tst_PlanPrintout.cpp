@@ -1,7 +1,9 @@
 #include "RecordingSurface.h"
 #include "TempDataDir.h"
 
+#include "plans/LocaleFormats.h"
 #include "plans/PlanPrintout.h"
+#include "plans/TimeSpans.h"
 #include "report/ReportPage.h"
 
 #include <QRegularExpression>
@@ -54,6 +56,8 @@ private slots:
     void scheduleUpToLastFilledRow();
     void blankForm();
     void threePages();
+    void spansPrintTwoDigitMinutes_data();
+    void spansPrintTwoDigitMinutes();
 
 private:
     std::unique_ptr<TempDataDir> m_dataDir;
@@ -198,6 +202,39 @@ void tst_PlanPrintout::threePages()
                           "clip 120 174 203 232 10"}));
     QCOMPARE(surface.calls.at(firstBreak - 3), QStringLiteral("clip 1530 2958 2333 3016 Defense"));
     QCOMPARE(surface.calls.last(), QStringLiteral("end"));
+}
+
+void tst_PlanPrintout::spansPrintTwoDigitMinutes_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QList<int>>("minutes");
+    QTest::addColumn<QStringList>("spans");
+
+    QStringList byMinute;
+    for (int minute = 0; minute < 10; ++minute)
+        byMinute << QString("3:0%1 - 3:%2").arg(minute).arg(minute + 1, 2, 10, QChar('0'));
+    QTest::newRow("every minute below ten") << "3:00" << QList<int>(10, 1) << byMinute;
+    QTest::newRow("round to the hour")
+        << "11:58" << QList<int>{2, 7} << QStringList{"11:58 - 12:00", "12:00 - 12:07"};
+    QTest::newRow("an hour on") << "9:05" << QList<int>{60} << QStringList{"9:05 - 10:05"};
+}
+
+// The schedule's time column as the plan window computes and prints it.
+void tst_PlanPrintout::spansPrintTwoDigitMinutes()
+{
+    QFETCH(QString, start);
+    QFETCH(QList<int>, minutes);
+    QFETCH(QStringList, spans);
+
+    PlanSheet sheet;
+    for (int row = 0; row < minutes.size(); ++row)
+        sheet.entries[row] = PlanEntry{minutes[row], "", "Drill", ""};
+    QVERIFY(ComputeTimeSpans(sheet.entries, start.toStdString(), LocaleFormats{}));
+    const QStringList cells = printed(sheet).callsOf("clip");
+    QStringList printedSpans;
+    for (qsizetype cell = 1; cell < cells.size(); cell += 4)
+        printedSpans << cells[cell].section(' ', 5);
+    QCOMPARE(printedSpans, spans);
 }
 
 QTEST_GUILESS_MAIN(tst_PlanPrintout)

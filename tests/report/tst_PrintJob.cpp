@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,7 +107,8 @@ void tst_PrintJob::longPlanToPdf()
 {
     const QString pdfToText = QStandardPaths::findExecutable("pdftotext");
     const QString pdfInfo = QStandardPaths::findExecutable("pdfinfo");
-    if (pdfToText.isEmpty() || pdfInfo.isEmpty())
+    const QString pdfFonts = QStandardPaths::findExecutable("pdffonts");
+    if (pdfToText.isEmpty() || pdfInfo.isEmpty() || pdfFonts.isEmpty())
         QSKIP("poppler-utils is not installed");
 
     WriteProfileText("prefs.db", "General", "TeamName", "Riverside Hawks", -1, true);
@@ -131,6 +133,10 @@ void tst_PrintJob::longPlanToPdf()
     QCOMPARE(text.count(QLatin1String("Daily Practice Plan")), 1);
     for (int page = 1; page <= pages; ++page)
         QCOMPARE(text.count(QStringLiteral("Page %1\n").arg(page)), 1);
+    // Bold reaches the paper as a face of its own beside the regular one.
+    const QStringList faces = runTool(pdfFonts, {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    const qsizetype bold = faces.filter(QRegularExpression("^\\S*Bold")).size();
+    QVERIFY2(bold > 0 && bold < faces.size(), qPrintable(faces.join('\n')));
 }
 
 void tst_PrintJob::stepRunsBeforeTheDocumentStarts()

@@ -9,6 +9,8 @@
 
 #include <csignal>
 #include <memory>
+#include <optional>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -428,6 +430,18 @@ void tst_ProfileStore::initDataDir()
     }
 }
 
+namespace {
+
+// Permissions checked as for a plain user while it lives, even for root.
+struct PlainUserFiles
+{
+    const int uid = setfsuid(geteuid() == 0 ? 65534 : geteuid());
+    const int gid = setfsgid(getegid() == 0 ? 65534 : getegid());
+    ~PlainUserFiles() { setfsgid(gid), setfsuid(uid); }
+};
+
+} // namespace
+
 void tst_ProfileStore::refusedWrites_data()
 {
     QTest::addColumn<QString>("file");
@@ -439,6 +453,8 @@ void tst_ProfileStore::refusedWrites_data()
                                     << "read-only";
     QTest::newRow("folder in the file's place") << "p.ini"
                                                 << "folder";
+    QTest::newRow("file anyone may write but not read") << "p.ini"
+                                                        << "write-only";
 }
 
 void tst_ProfileStore::refusedWrites()
@@ -452,14 +468,23 @@ void tst_ProfileStore::refusedWrites()
         QVERIFY(QFile::setPermissions(m_dir->filePath(file),
                                       QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     }
+    if (kind == "write-only") {
+        put(file, old);
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::setPermissions(m_dir->filePath(file), QFileDevice::Permissions(0x6222)));
+    }
     if (kind == "folder")
         QVERIFY(QDir(m_dir->path()).mkdir(file));
     const QStringList before = entries();
 
-    QVERIFY(!WriteProfileText(path(file), "s", "k", "new", -1, false));
-    QVERIFY(!WriteProfileInt(path(file), "t", "n", 1, -1, false));
+    {
+        const std::optional<PlainUserFiles> plainUser =
+            kind == "write-only" ? std::make_optional<PlainUserFiles>() : std::nullopt;
+        QVERIFY(!WriteProfileText(path(file), "s", "k", "new", -1, false));
+        QVERIFY(!WriteProfileInt(path(file), "t", "n", 1, -1, false));
+    }
     QCOMPARE(entries(), before);
-    if (kind == "read-only")
+    if (kind.endsWith("-only"))
         QCOMPARE(bytesOf(file), old);
 }
 
