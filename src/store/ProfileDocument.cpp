@@ -20,6 +20,12 @@ bool startsWith(std::string_view bytes, std::string_view mark)
     return bytes.substr(0, mark.size()) == mark;
 }
 
+bool startsWithMark(std::string_view bytes)
+{
+    return startsWith(bytes, utf8Mark) || startsWith(bytes, utf16LittleEndianMark) ||
+           startsWith(bytes, utf16BigEndianMark);
+}
+
 std::string_view withoutQuotes(std::string_view value)
 {
     if (value.size() >= 2 && value.front() == value.back() &&
@@ -291,5 +297,10 @@ std::string ProfileDocument::serialise() const
     case Encoding::Cp1252OrUtf8:
         break;
     }
-    return TextEncoding::toCp1252OrUtf8(text);
+    std::string bytes = TextEncoding::toCp1252OrUtf8(text);
+    // A file whose text opens as a byte order mark would ("ÿþ") reads back
+    // the same only behind a real mark.
+    if (startsWithMark(bytes))
+        return std::string(utf8Mark) + text;
+    return bytes;
 }

@@ -23,6 +23,8 @@ private slots:
     void rewriteFile();
     void cp1252RoundTrip_data();
     void cp1252RoundTrip();
+    void textLikeAByteOrderMark_data();
+    void textLikeAByteOrderMark();
     void utf16File_data();
     void utf16File();
     void windowsBlanks_data();
@@ -229,6 +231,34 @@ void tst_ProfileEncoding::cp1252RoundTrip()
                           "[s]\r\nk=" + TextEncoding::toCp1252(value.toStdString()).value_or("") +
                           "\r\n"),
              asCp1252);
+}
+
+// A file whose first characters would be taken for a byte order mark.
+void tst_ProfileEncoding::textLikeAByteOrderMark_data()
+{
+    QTest::addColumn<QByteArray>("firstLine");
+
+    QTest::newRow("y diaeresis, thorn") << QByteArray("\xC3\xBF\xC3\xBE note");
+    QTest::newRow("thorn, y diaeresis") << QByteArray("\xC3\xBE\xC3\xBF note");
+    QTest::newRow("i diaeresis, guillemet, inverted question")
+        << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF note");
+}
+
+void tst_ProfileEncoding::textLikeAByteOrderMark()
+{
+    QFETCH(QByteArray, firstLine);
+
+    QFile file(m_dir.filePath("mark.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(firstLine + "\r\n[s]\r\nk=1\r\n");
+    file.close();
+    const std::string path = file.fileName().toStdString();
+    QVERIFY(WriteProfileText(path, "s", "j", "2", -1, false));
+    std::string buffer;
+    QCOMPARE(ReadProfileText(path, "s", "k", buffer, 256, "", -1, false), 1);
+    QCOMPARE(ReadProfileText(path, "s", "j", buffer, 256, "", -1, false), 1);
+    QVERIFY(WriteProfileText(path, "s", "j", "3", -1, false));
+    QCOMPARE(ReadProfileText(path, "s", "k", buffer, 256, "", -1, false), 1);
 }
 
 void tst_ProfileEncoding::utf16File_data()
