@@ -87,7 +87,8 @@ std::optional<TimeOfDay> ParseTime(std::string_view text, const LocaleFormats& f
 
 std::string FormatLocaleTime(const TimeOfDay& time, const LocaleFormats& formats)
 {
-    std::string out = std::to_string(time.hour) + formats.timeSeparator;
+    const bool blank = TrimBlanks(formats.timeSeparator).empty();
+    std::string out = std::to_string(time.hour) + (blank ? ":" : formats.timeSeparator);
     if (time.minute < 10)
         out += '0';
     return out + std::to_string(time.minute);

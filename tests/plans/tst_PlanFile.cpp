@@ -167,6 +167,8 @@ void tst_PlanFile::noonAsTheLocaleWritesIt_data()
                                          << "12:00 - 12:15";
     QTest::newRow("words, no time stored") << " h " << QByteArray() << "12 h 00"
                                            << "12:00 - 12:15";
+    QTest::newRow("blank separator") << " " << QByteArray() << "12:00"
+                                     << "12:00 - 12:15";
     QTest::newRow("dot, colon stored") << "." << QByteArray("12:00") << "12:00"
                                        << "12:00 - 12:15";
 }
