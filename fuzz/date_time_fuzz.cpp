@@ -1,10 +1,12 @@
 // Arbitrary text in a date or time field: the checks end, accept only real
 // days and times, and what they accept survives being written and read again.
+// Every locale writes today's date and noon so that it reads them again.
 // Input: one byte choosing the locale, then the typed text.
 
 #include "plans/CalendarDate.h"
 #include "plans/LocaleFormats.h"
 #include "plans/PlanEntry.h"
+#include "plans/PlanFile.h"
 #include "plans/TimeOfDay.h"
 #include "plans/TimeSpans.h"
 
@@ -21,18 +23,48 @@ void require(bool condition)
         std::abort();
 }
 
+struct TimeLocale
+{
+    std::string_view pattern;
+    std::string_view am;
+    std::string_view pm;
+};
+
 LocaleFormats localeFor(std::uint8_t choice)
 {
-    static constexpr std::array<std::string_view, 6> patterns = {
-        "M/d/yyyy", "dd.MM.yy", "yyyy-MM-dd", "d. M. yyyy", "d MMM yyyy", "M d yy"};
+    static constexpr std::array<std::string_view, 10> datePatterns = {
+        "M/d/yyyy",
+        "dd.MM.yy",
+        "yyyy-MM-dd",
+        "d. M. yyyy",
+        "d MMM yyyy",
+        "M d yy",
+        "dd. MM. yyyy.",
+        "yy. M. d.",
+        "d.MM.yy '\xD0\xB3'.",
+        "d\xE2\x80\x8F/M\xE2\x80\x8F/yyyy"};
+    static constexpr std::array<TimeLocale, 4> timeLocales = {{
+        {"h:mm AP", "AM", "PM"},
+        {"H.mm", "vorm.", "nachm."},
+        {"HH 'h' mm", "a.m.", "p.m."},
+        {"h:mm AP", "\xCF\x80.\xCE\xBC.", "\xCE\xBC.\xCE\xBC."},
+    }};
     LocaleFormats formats;
-    SetShortDatePattern(formats, patterns[choice % patterns.size()]);
-    if (choice & 0x80) {
-        formats.timeSeparator = ".";
-        formats.amText = "vorm.";
-        formats.pmText = "nachm.";
-    }
+    SetShortDatePattern(formats, datePatterns[(choice & 0x0F) % datePatterns.size()]);
+    const TimeLocale& time = timeLocales[(choice >> 4) % timeLocales.size()];
+    SetTimePattern(formats, time.pattern);
+    formats.amText = time.am;
+    formats.pmText = time.pm;
     return formats;
+}
+
+// What the locale writes for a date of this century reads back as that date.
+void checkOwnWriting(const CalendarDate& date, const LocaleFormats& formats)
+{
+    if (date.year < 2000 || date.year > 2099)
+        return;
+    require(ParseDate(FormatShortDate(date, formats), formats, 2026) == date);
+    require(ParseTime(DefaultPracticeTime(formats), formats) == TimeOfDay{12, 0, 0});
 }
 
 void checkDate(std::string_view text, const LocaleFormats& formats)
@@ -44,6 +76,7 @@ void checkDate(std::string_view text, const LocaleFormats& formats)
     LocaleFormats full = formats;
     SetShortDatePattern(full, "yyyy-MM-dd");
     require(ParseDate(FormatShortDate(*date, full), full, 2026) == date);
+    checkOwnWriting(*date, formats);
 }
 
 void checkTime(std::string_view text, const LocaleFormats& formats)

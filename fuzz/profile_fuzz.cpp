@@ -1,5 +1,6 @@
-// Arbitrary bytes as a profile file: every read must end, stay within its
-// capacity and give valid UTF-8, and writing the file back must be stable.
+// Arbitrary bytes as a profile file (UTF-8, Windows-1252 or UTF-16): every
+// read must end, stay within its capacity and give valid UTF-8, and the file
+// written back must read the same and be stable.
 
 #include "store/ProfileDocument.h"
 #include "store/TextEncoding.h"
@@ -27,6 +28,16 @@ void checkRead(const ProfileDocument& document, std::string_view section, std::s
         require(TextEncoding::isValidUtf8(buffer));
     }
     document.readInt(section, key, -100);
+}
+
+void requireSameRead(const ProfileDocument& a, const ProfileDocument& b, std::string_view section,
+                     std::string_view key)
+{
+    std::string first;
+    std::string second;
+    a.readText(section, key, first, 514, "default");
+    b.readText(section, key, second, 514, "default");
+    require(first == second);
 }
 
 // A name a caller could really use: the names the fuzzer makes up may
@@ -58,6 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string once = document.serialise();
     ProfileDocument again = ProfileDocument::parse(once);
     require(again.serialise() == once);
+    requireSameRead(document, again, section, key);
+    requireSameRead(document, again, "s", "k");
 
     if (plainName(section) && plainName(key)) {
         again.setValue(section, key, "value");

@@ -64,6 +64,17 @@ void appendNumber(std::string& out, int value, int width)
     out += digits;
 }
 
+// The text without the locale's closing text ("8. 12. 2026." in Croatian),
+// which may as well be left out.
+std::string_view withoutSuffix(std::string_view text, std::string_view suffix)
+{
+    text = TrimBlanks(text);
+    if (!suffix.empty() && text.size() >= suffix.size() &&
+        text.substr(text.size() - suffix.size()) == suffix)
+        text.remove_suffix(suffix.size());
+    return text;
+}
+
 } // namespace
 
 bool IsValidDate(int year, int month, int day)
@@ -75,7 +86,8 @@ bool IsValidDate(int year, int month, int day)
 std::optional<CalendarDate> ParseDate(std::string_view text, const LocaleFormats& formats,
                                       int currentYear)
 {
-    const auto numbers = dateNumbers(text, TrimBlanks(formats.dateSeparator));
+    const auto numbers =
+        dateNumbers(withoutSuffix(text, formats.dateSuffix), TrimBlanks(formats.dateSeparator));
     if (!numbers)
         return std::nullopt;
     CalendarDate date = orderedDate(*numbers, formats.dateOrder, currentYear);
@@ -88,26 +100,19 @@ std::optional<CalendarDate> ParseDate(std::string_view text, const LocaleFormats
 
 std::string FormatShortDate(const CalendarDate& date, const LocaleFormats& formats)
 {
-    const std::string_view pattern = formats.shortDatePattern;
     std::string out;
-    std::size_t i = 0;
-    while (i < pattern.size()) {
-        const char c = pattern[i];
-        std::size_t run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == c)
-            ++run;
-        const int width = run >= 2 ? 2 : 1;
-        if (c == 'd')
+    for (const PatternPart& part : SplitPattern(formats.shortDatePattern)) {
+        const int width = part.length >= 2 ? 2 : 1;
+        if (part.field == 'd')
             appendNumber(out, date.day, width);
-        else if (c == 'M')
+        else if (part.field == 'M')
             appendNumber(out, date.month, width);
-        else if (c == 'y' && run <= 2)
+        else if (part.field == 'y' && part.length <= 2)
             appendNumber(out, date.year % 100, 2);
-        else if (c == 'y')
+        else if (part.field == 'y')
             appendNumber(out, date.year, 4);
         else
-            out.append(run, c);
-        i += run;
+            out += part.text;
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #include "plans/PlanFile.h"
 
 #include "plans/PracticePlan.h"
+#include "plans/TimeOfDay.h"
 #include "plans/TimeSpans.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
@@ -12,7 +13,6 @@ namespace {
 const std::string Section = "Main";
 constexpr int ValueCapacity = 256;
 constexpr int EndOfEntries = -99;
-const std::string DefaultPracticeTime = "12:00";
 // A hand-made count in the billions must not hang the program filling blank lines.
 constexpr int MaxAnnouncementLines = 10000;
 
@@ -76,10 +76,16 @@ void SetPlanPath(PracticePlan& plan, const std::string& path)
     plan.folder = FolderOfPath(path);
 }
 
-void ResetToNewPlan(PracticePlan& plan, const std::string& today)
+std::string DefaultPracticeTime(const LocaleFormats& formats)
+{
+    return FormatLocaleTime(TimeOfDay{12, 0, 0}, formats);
+}
+
+void ResetToNewPlan(PracticePlan& plan, const std::string& today, const LocaleFormats& formats)
 {
     plan = PracticePlan{};
     plan.date = today;
+    plan.practiceTime = DefaultPracticeTime(formats);
 }
 
 void LoadPlanFile(PracticePlan& plan, const std::string& today, const LocaleFormats& formats)
@@ -90,7 +96,7 @@ void LoadPlanFile(PracticePlan& plan, const std::string& today, const LocaleForm
         plan.date = today;
     plan.practiceTime = readText(file, "PracticeTime");
     if (plan.practiceTime.empty())
-        plan.practiceTime = DefaultPracticeTime;
+        plan.practiceTime = DefaultPracticeTime(formats);
     plan.announcements = readAnnouncements(file);
     plan.defEmphasis = readText(file, "DefEmphasis");
     plan.offEmphasis = readText(file, "OffEmphasis");

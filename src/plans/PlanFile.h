@@ -12,12 +12,17 @@ void SetPlanPath(PracticePlan& plan, const std::string& path);
 std::string FolderOfPath(const std::string& path); // up to and including the last "/"
 std::string NameOfPath(const std::string& path);   // after the last "/"
 
-// A new, never saved plan: `today` as its date, "12:00", everything else empty.
-void ResetToNewPlan(PracticePlan& plan, const std::string& today);
+// Noon written the way the locale writes times ("12:00", "12.00", "12 h 00"),
+// so that it parses under that locale: the start time of a plan without one.
+std::string DefaultPracticeTime(const LocaleFormats& formats);
+
+// A new, never saved plan: `today` as its date, noon as the locale writes it,
+// everything else empty.
+void ResetToNewPlan(PracticePlan& plan, const std::string& today, const LocaleFormats& formats);
 
 // Reads the file at plan.path into the plan (path, name and folder are kept)
 // and computes its time spans. Missing values take their defaults: `today`
-// for the date, "12:00" for the time. Reading never fails.
+// for the date, DefaultPracticeTime() for the time. Reading never fails.
 void LoadPlanFile(PracticePlan& plan, const std::string& today, const LocaleFormats& formats);
 
 // Writes every key of the format to plan.path with one read and one atomic

@@ -264,7 +264,7 @@ void TPlanDetailDlg::ShowDlg()
     if (m_plan.path.empty()) {
         setWindowTitle(NewPlanCaption);
         const std::string folder = m_plan.folder;
-        ResetToNewPlan(m_plan, todayText());
+        ResetToNewPlan(m_plan, todayText(), m_formats);
         m_plan.folder = folder;
     } else {
         LoadPlanFile(m_plan, todayText(), m_formats);

@@ -1,11 +1,35 @@
 #include "plans/TextScanner.h"
 
+#include "plans/CaseFolding.h"
 #include "store/PlainText.h"
+#include "store/TextEncoding.h"
+
+bool IsDirectionMark(char32_t code)
+{
+    return code == 0x200E || code == 0x200F || code == 0x061C ||
+           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
+std::string WithoutDirectionMarks(std::string_view text)
+{
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t start = i;
+        if (!IsDirectionMark(TextEncoding::nextCharacter(text, i)))
+            out += text.substr(start, i - start);
+    }
+    return out;
+}
 
 void TextScanner::skipBlanks()
 {
-    while (!atEnd() && IsBlank(m_text[m_pos]))
-        ++m_pos;
+    while (!atEnd()) {
+        std::size_t next = m_pos;
+        if (!IsBlank(m_text[m_pos]) && !IsDirectionMark(TextEncoding::nextCharacter(m_text, next)))
+            return;
+        m_pos = IsBlank(m_text[m_pos]) ? m_pos + 1 : next;
+    }
 }
 
 bool TextScanner::match(std::string_view word)
@@ -18,10 +42,9 @@ bool TextScanner::match(std::string_view word)
 
 bool TextScanner::matchIgnoringCase(std::string_view word)
 {
-    if (word.empty() || !EqualsIgnoringCase(m_text.substr(m_pos, word.size()), word))
-        return false;
-    m_pos += word.size();
-    return true;
+    const std::size_t length = MatchIgnoringCase(m_text.substr(m_pos), word);
+    m_pos += length;
+    return length > 0;
 }
 
 std::optional<int> TextScanner::readNumber()

@@ -37,12 +37,12 @@ Marker readMarker(TextScanner& scanner, const LocaleFormats& formats)
     return Marker::None;
 }
 
-// The number after a separator: 0 when there is no separator, -1 when no
-// number follows it.
+// The number after a separator (the locale's, or ":", which every locale
+// reads): 0 when there is no separator, -1 when no number follows it.
 int readField(TextScanner& scanner, std::string_view separator)
 {
     scanner.skipBlanks();
-    if (!scanner.match(separator))
+    if (!scanner.match(separator) && !scanner.match(":"))
         return 0;
     scanner.skipBlanks();
     return scanner.readNumber().value_or(-1);
@@ -83,6 +83,15 @@ std::optional<TimeOfDay> ParseTime(std::string_view text, const LocaleFormats& f
     if (!clockHour)
         return std::nullopt;
     return TimeOfDay{*clockHour, minute, second};
+}
+
+std::string FormatLocaleTime(const TimeOfDay& time, const LocaleFormats& formats)
+{
+    const bool blank = TrimBlanks(formats.timeSeparator).empty();
+    std::string out = std::to_string(time.hour) + (blank ? ":" : formats.timeSeparator);
+    if (time.minute < 10)
+        out += '0';
+    return out + std::to_string(time.minute);
 }
 
 std::string FormatTimeHnn(const TimeOfDay& time)

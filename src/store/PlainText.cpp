@@ -18,7 +18,7 @@ bool isControlOrBlank(char c)
 
 bool IsBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
 std::string_view TrimLeadingBlanks(std::string_view text)

@@ -11,7 +11,20 @@
 
 namespace {
 
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view utf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view utf16BigEndianMark = "\xFE\xFF";
+
+bool startsWith(std::string_view bytes, std::string_view mark)
+{
+    return bytes.substr(0, mark.size()) == mark;
+}
+
+bool startsWithMark(std::string_view bytes)
+{
+    return startsWith(bytes, utf8Mark) || startsWith(bytes, utf16LittleEndianMark) ||
+           startsWith(bytes, utf16BigEndianMark);
+}
 
 std::string_view withoutQuotes(std::string_view value)
 {
@@ -71,9 +84,15 @@ ProfileDocument ProfileDocument::parse(std::string_view bytes)
 {
     ProfileDocument document;
     document.m_source = Source::Read;
-    if (bytes.substr(0, byteOrderMark.size()) == byteOrderMark) {
-        document.m_byteOrderMark = true;
-        bytes.remove_prefix(byteOrderMark.size());
+    if (startsWith(bytes, utf16LittleEndianMark) || startsWith(bytes, utf16BigEndianMark)) {
+        const bool bigEndian = startsWith(bytes, utf16BigEndianMark);
+        document.m_encoding = bigEndian ? Encoding::Utf16BigEndian : Encoding::Utf16LittleEndian;
+        document.appendLines(TextEncoding::fromUtf16(bytes.substr(2), bigEndian));
+        return document;
+    }
+    if (startsWith(bytes, utf8Mark)) {
+        document.m_encoding = Encoding::Utf8WithMark;
+        bytes.remove_prefix(utf8Mark.size());
     }
     if (TextEncoding::isValidUtf8(bytes))
         document.appendLines(bytes);
@@ -259,16 +278,29 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
 
 std::string ProfileDocument::serialise() const
 {
-    std::size_t size = byteOrderMark.size();
+    std::size_t size = 0;
     for (const Line& line : m_lines)
         size += line.text.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
-    if (m_byteOrderMark)
-        bytes += byteOrderMark;
+    std::string text;
+    text.reserve(size);
     for (const Line& line : m_lines) {
-        bytes += line.text;
-        bytes += "\r\n";
+        text += line.text;
+        text += "\r\n";
     }
+    switch (m_encoding) {
+    case Encoding::Utf8WithMark:
+        return std::string(utf8Mark) + text;
+    case Encoding::Utf16LittleEndian:
+        return std::string(utf16LittleEndianMark) + TextEncoding::toUtf16(text, false);
+    case Encoding::Utf16BigEndian:
+        return std::string(utf16BigEndianMark) + TextEncoding::toUtf16(text, true);
+    case Encoding::Cp1252OrUtf8:
+        break;
+    }
+    std::string bytes = TextEncoding::toCp1252OrUtf8(text);
+    // A file whose text opens as a byte order mark would ("ÿþ") reads back
+    // the same only behind a real mark.
+    if (startsWithMark(bytes))
+        return std::string(utf8Mark) + text;
     return bytes;
 }

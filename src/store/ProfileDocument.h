@@ -20,7 +20,8 @@ public:
     };
 
     // Any bytes are a document: valid UTF-8 is taken as it is, anything else
-    // as Windows-1252; a leading UTF-8 byte order mark is kept aside.
+    // as Windows-1252; a leading UTF-8 byte order mark is kept aside, and a
+    // UTF-16 byte order mark makes the file UTF-16 of that byte order.
     static ProfileDocument parse(std::string_view bytes);
     static ProfileDocument load(const std::string& path);
 
@@ -36,10 +37,20 @@ public:
     // Returns true when the document changed.
     bool setValue(std::string_view section, std::string_view key, std::string_view value);
 
-    // Every line ends with CR LF; the text is UTF-8.
+    // Every line ends with CR LF. A file that came with a byte order mark
+    // keeps it and its encoding; any other is Windows-1252 when that holds
+    // every character, else UTF-8 (TextEncoding::toCp1252OrUtf8).
     std::string serialise() const;
 
 private:
+    enum class Encoding
+    {
+        Cp1252OrUtf8,
+        Utf8WithMark,
+        Utf16LittleEndian,
+        Utf16BigEndian
+    };
+
     enum class Kind
     {
         Blank,
@@ -71,7 +82,7 @@ private:
     std::optional<std::string_view> findValue(std::string_view section, std::string_view key) const;
 
     std::vector<Line> m_lines;
-    bool m_byteOrderMark = false;
+    Encoding m_encoding = Encoding::Cp1252OrUtf8;
     bool m_modified = false;
     Source m_source = Source::Missing;
 };

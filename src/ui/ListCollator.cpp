@@ -4,7 +4,12 @@
 
 QCollator ListCollator(Qt::CaseSensitivity sensitivity)
 {
-    QLocale locale = QLocale::system();
+    return ListCollator(sensitivity, QLocale::system());
+}
+
+QCollator ListCollator(Qt::CaseSensitivity sensitivity, const QLocale& system)
+{
+    QLocale locale = system;
     if (locale.language() == QLocale::C)
         locale = QLocale(QLocale::English); // English has the neutral root order
     QCollator collator(locale);

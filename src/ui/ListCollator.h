@@ -7,3 +7,4 @@
 // order a person expects ("apple", "Apple", "Banana", "éclair", "Zeta")
 // rather than raw character codes.
 QCollator ListCollator(Qt::CaseSensitivity sensitivity);
+QCollator ListCollator(Qt::CaseSensitivity sensitivity, const QLocale& system);

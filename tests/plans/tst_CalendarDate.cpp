@@ -177,8 +177,8 @@ void tst_CalendarDate::shortDatePattern_data()
                                 << "yyyy-MM-dd";
     QTest::newRow("weekday") << "dddd, MMMM d, yyyy" << ymd << "-"
                              << "yyyy-MM-dd";
-    QTest::newRow("trailing dot") << "yyyy. M. d." << ymd << "-"
-                                  << "yyyy-MM-dd";
+    QTest::newRow("trailing dot keeps its order") << "yyyy. M. d." << ymd << ". "
+                                                  << "yyyy. M. d.";
     QTest::newRow("mixed separators") << "M/d-yyyy" << ymd << "-"
                                       << "yyyy-MM-dd";
     QTest::newRow("quoted text") << "d'x'M'x'yyyy" << ymd << "-"

@@ -92,6 +92,8 @@ private slots:
     void pathSplit_data();
     void pathSplit();
     void newPlan();
+    void noonAsTheLocaleWritesIt_data();
+    void noonAsTheLocaleWritesIt();
     void saveWritesEveryKeyInOrder();
     void saveAndLoadGiveThePlanBack();
     void load_data();
@@ -142,7 +144,7 @@ void tst_PlanFile::newPlan()
 {
     PracticePlan plan = samplePlan(m_dir.document("old.pln"));
     plan.changed = true;
-    ResetToNewPlan(plan, Today);
+    ResetToNewPlan(plan, Today, LocaleFormats{});
     QCOMPARE(QString::fromStdString(plan.date), QString::fromStdString(Today));
     QCOMPARE(QString::fromStdString(plan.practiceTime), QString("12:00"));
     QVERIFY(plan.announcements.empty());
@@ -150,6 +152,50 @@ void tst_PlanFile::newPlan()
     QCOMPARE(filledRows(plan), QStringList());
     QVERIFY(plan.path.empty() && plan.name.empty() && plan.folder.empty());
     QVERIFY(!plan.changed);
+}
+
+void tst_PlanFile::noonAsTheLocaleWritesIt_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QByteArray>("storedTime");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("firstSpan");
+
+    QTest::newRow("colon, no time stored") << ":" << QByteArray() << "12:00"
+                                           << "12:00 - 12:15";
+    QTest::newRow("dot, no time stored") << "." << QByteArray() << "12.00"
+                                         << "12:00 - 12:15";
+    QTest::newRow("words, no time stored") << " h " << QByteArray() << "12 h 00"
+                                           << "12:00 - 12:15";
+    QTest::newRow("blank separator") << " " << QByteArray() << "12:00"
+                                     << "12:00 - 12:15";
+    QTest::newRow("dot, colon stored") << "." << QByteArray("12:00") << "12:00"
+                                       << "12:00 - 12:15";
+}
+
+// A plan without a start time starts at noon written so that it parses under
+// the locale, and the time spans follow from it.
+void tst_PlanFile::noonAsTheLocaleWritesIt()
+{
+    QFETCH(QString, separator);
+    QFETCH(QByteArray, storedTime);
+    QFETCH(QString, time);
+    QFETCH(QString, firstSpan);
+
+    LocaleFormats formats;
+    formats.timeSeparator = separator.toStdString();
+    PracticePlan fresh;
+    ResetToNewPlan(fresh, Today, formats);
+    QCOMPARE(QString::fromStdString(fresh.practiceTime),
+             storedTime.isEmpty() ? time : QString("12") + separator + "00");
+
+    const QString path = m_dir.document("noon.pln");
+    writeFile(path, "[Main]\r\nPracticeTime=" + storedTime + "\r\nMinutes0=15\r\n");
+    PracticePlan plan;
+    SetPlanPath(plan, path.toStdString());
+    LoadPlanFile(plan, Today, formats);
+    QCOMPARE(QString::fromStdString(plan.practiceTime), time);
+    QCOMPARE(QString::fromStdString(plan.entries[0].timeSpan), firstSpan);
 }
 
 void tst_PlanFile::saveWritesEveryKeyInOrder()

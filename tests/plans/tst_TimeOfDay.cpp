@@ -117,9 +117,9 @@ void tst_TimeOfDay::parseTime_data()
     QTest::newRow("plain marker in another locale") << "german"
                                                     << "1.30 pm"
                                                     << "13:30:0";
-    QTest::newRow("locale separator only") << "german"
-                                           << "1:30"
-                                           << "invalid";
+    QTest::newRow("colon where the locale has another separator") << "german"
+                                                                  << "1:30"
+                                                                  << "1:30:0";
 }
 
 void tst_TimeOfDay::parseTime()

@@ -284,9 +284,9 @@ void tst_ProfileStore::write_data()
     QTest::newRow("NUL ends a value")
         << QByteArray() << ProfileWrites{{"s", "k", std::string("ab\0cd", 5)}}
         << QByteArray("[s]\r\nk=ab\r\n");
-    QTest::newRow("value that is not UTF-8 stored as its cp1252 reading")
+    QTest::newRow("value that is not UTF-8 taken as cp1252 and stored so")
         << QByteArray() << ProfileWrites{{"s", "k", "caf\xE9"}}
-        << QByteArray("[s]\r\nk=caf\xC3\xA9\r\n");
+        << QByteArray("[s]\r\nk=caf\xE9\r\n");
     QTest::newRow("several keys and sections")
         << QByteArray("[Plan]\r\nDate=1/1/99\r\n")
         << ProfileWrites{{"Plan", "Date", "2/2/99"},
