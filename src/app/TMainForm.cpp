@@ -83,9 +83,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
 TMainForm::~TMainForm()
 {
-    // Plan windows go with the frame; their going must not touch the frame's
-    // commands, which are being destroyed too.
-    m_destroying = true;
+    // Plan windows go with the frame, closed ones still waiting for deletion
+    // too; their going must not reach the frame, which is no longer a
+    // TMainForm by the time its children are deleted.
+    for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>())
+        window->disconnect(this);
 }
 
 TMainForm* TMainForm::instance()
@@ -329,8 +331,6 @@ void TMainForm::PlacePlanWindow(QMdiSubWindow* window)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &QObject::destroyed, this, [this] {
-        if (m_destroying)
-            return;
         const QList<QMdiSubWindow*> remaining = m_mdiArea->subWindowList();
         const bool anyPlan = std::any_of(remaining.begin(), remaining.end(),
                                          [](QMdiSubWindow* w) { return planOf(w) != nullptr; });

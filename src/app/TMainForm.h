@@ -92,7 +92,6 @@ private:
     QMenu* m_windowMenu = nullptr;
     bool m_shown = false;
     bool m_autoNewPlan = true;
-    bool m_destroying = false;
 
     // Created on first use, then kept.
     TPlayersDlg* m_playersDlg = nullptr;
