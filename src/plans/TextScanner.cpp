@@ -1,6 +1,6 @@
 #include "plans/TextScanner.h"
 
-#include "plans/CaseFolding.h"
+#include "store/CaseFolding.h"
 #include "store/PlainText.h"
 #include "store/TextEncoding.h"
 

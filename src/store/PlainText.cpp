@@ -1,5 +1,7 @@
 #include "store/PlainText.h"
 
+#include "store/CaseFolding.h"
+
 namespace {
 
 char lowerAscii(char c)
@@ -38,13 +40,19 @@ std::string_view TrimBlanks(std::string_view text)
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    // Most names are ASCII: compare bytes until the first one that is not.
+    std::size_t i = 0;
+    for (; i < a.size() && i < b.size(); ++i) {
+        if (static_cast<unsigned char>(a[i]) >= 0x80 || static_cast<unsigned char>(b[i]) >= 0x80)
+            break;
         if (lowerAscii(a[i]) != lowerAscii(b[i]))
             return false;
     }
-    return true;
+    if (i == a.size() || i == b.size())
+        return a.size() == b.size();
+    a.remove_prefix(i);
+    b.remove_prefix(i);
+    return MatchIgnoringCase(a, b) == a.size();
 }
 
 std::string TrimControls(std::string_view text)

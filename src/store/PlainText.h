@@ -6,7 +6,8 @@
 // The small text rules every part of the core shares: blanks are the
 // characters Windows trims around profile names and values (space, tab,
 // vertical tab, form feed and ^Z, the end-of-file mark DOS editors leave),
-// and names compare without regard to ASCII letter case.
+// and names compare without regard to letter case in any cased alphabet
+// ("Émile" and "ÉMILE", "Σοφία" and "ΣΟΦΊΑ").
 bool IsBlank(char c);
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeadingBlanks(std::string_view text);

@@ -1,4 +1,4 @@
-#include "plans/CaseFolding.h"
+#include "store/CaseFolding.h"
 
 #include "store/TextEncoding.h"
 
