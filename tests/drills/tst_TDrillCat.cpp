@@ -1,6 +1,5 @@
 #include "DrillWindowTest.h"
-#include "ScriptedPlatform.h"
-#include "TempDataDir.h"
+#include "WindowTest.h"
 
 #include "drills/DrillEditRules.h"
 #include "store/ProfileStore.h"
@@ -90,7 +89,7 @@ void renameItem(TDrillCat& window, QTreeWidgetItem* item, const QString& label)
 
 } // namespace
 
-class tst_TDrillCat : public QObject
+class tst_TDrillCat : public QObject, private WindowTest
 {
     Q_OBJECT
 
@@ -124,8 +123,6 @@ private slots:
     void insertFinishesTheRename();
 
 private:
-    std::unique_ptr<TempDataDir> m_data;
-    std::unique_ptr<ScriptedPlatform> m_platform;
     std::unique_ptr<TDrillEntry> m_entry;
     std::unique_ptr<TDrillCat> m_window;
 };
@@ -133,22 +130,17 @@ private:
 void tst_TDrillCat::init()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_data = std::make_unique<TempDataDir>();
-    m_platform = std::make_unique<ScriptedPlatform>();
+    startWindowTest();
     m_window = std::make_unique<TDrillCat>();
     m_entry = std::make_unique<TDrillEntry>();
 }
 
 void tst_TDrillCat::cleanup()
 {
-    const QStringList unanswered = m_platform->unanswered();
-    const bool allUsed = m_platform->allAnswersUsed();
-    m_window.reset();
-    m_entry.reset();
-    m_platform.reset();
-    m_data.reset();
-    QCOMPARE(unanswered, QStringList());
-    QVERIFY(allUsed);
+    finishWindowTest([this] {
+        m_window.reset();
+        m_entry.reset();
+    });
 }
 
 void tst_TDrillCat::layout()

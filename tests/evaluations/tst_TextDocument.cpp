@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "TempDataDir.h"
 
 #include "evaluations/TextDocument.h"
@@ -12,12 +13,6 @@ namespace {
 const TextDocumentKind& kindNamed(const QString& name)
 {
     return name == QLatin1String("report") ? ScoutingReportKind : GameEvaluationKind;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 QStringList qtLines(const std::vector<std::string>& lines)
@@ -111,7 +106,7 @@ void tst_TextDocument::save()
     file.close();
     const TextDocument document{"12/8/2026", "Tigers", {"n0", "", "n2", "n3", "n4"}};
     QVERIFY(SaveTextDocument(path.toStdString(), ScoutingReportKind, document));
-    QCOMPARE(readBytes(path),
+    QCOMPARE(readFile(path),
              QByteArray("[Other]\r\nA=1\r\n[Main]\r\nTeam=Tigers\r\nDate=12/8/2026\r\n"
                         "NumLines=5\r\nLine0=n0\r\nLine1=\r\nLine2=n2\r\nLine3=n3\r\nLine4=n4\r\n"
                         "Line5=o5\r\nLine6=o6\r\nLine7=o7\r\n"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileBytes.h"
+
 #include "teams/TTeams.h"
 #include "teams/TeamListWidget.h"
 
@@ -20,19 +22,6 @@ inline void writeRoster(const QString& path, const QStringList& names)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-inline QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline QString namesOf(const QListWidget* list)
