@@ -1,3 +1,4 @@
+#include "DragEvents.h"
 #include "DrillWindowTest.h"
 #include "WindowTest.h"
 
@@ -40,17 +41,6 @@ QString readKey(const char* section, int index)
 QPoint centre(const TDrillCat& window, const QString& name)
 {
     return window.treeView()->visualItemRect(itemNamed(window, name)).center();
-}
-
-void sendDrag(QWidget* to, QEvent::Type type, QPoint at, const QMimeData* data)
-{
-    if (type == QEvent::Drop) {
-        QDropEvent drop(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(to, &drop);
-        return;
-    }
-    QDragMoveEvent move(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier, type);
-    QApplication::sendEvent(to, &move);
 }
 
 // Presses the left button on `from` (on empty space when empty) and drops
