@@ -12,7 +12,6 @@
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/ListCollator.h"
-#include "ui/Platform.h"
 #include "ui/SaveFailure.h"
 #include "ui/WindowModes.h"
 

@@ -7,7 +7,6 @@
 #include "plans/PlanPrintout.h"
 #include "prefs/GeneralSettings.h"
 #include "report/PrintJob.h"
-#include "ui/DialogServices.h"
 #include "ui/Platform.h"
 #include "ui/SaveFailure.h"
 

@@ -6,8 +6,6 @@
 #include "teams/TTeams.h"
 #include "teams/TeamListWidget.h"
 
-#include <QApplication>
-#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
