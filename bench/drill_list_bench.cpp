@@ -3,6 +3,8 @@
 // sorted) and closing it (save).
 // Usage: drill_list_bench
 
+#include "BenchTiming.h"
+
 #include "drills/DrillLibraryFile.h"
 #include "drills/DrillTree.h"
 #include "drills/DrillTreeWidget.h"
@@ -14,10 +16,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -41,14 +40,6 @@ DrillTree fullLibrary()
     return tree;
 }
 
-double millisecondsOf(const std::function<void()>& step)
-{
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
 void renameRoot(TDrillCat& window, int run)
 {
     DrillTreeWidget* view = window.treeView();
@@ -59,13 +50,6 @@ void renameRoot(TDrillCat& window, int run)
     // The delegate commits the edit from the event loop, then drops the editor.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("%-28s median %8.2f ms   best %8.2f ms\n", what, times[times.size() / 2],
-                times.front());
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 // names in reverse order, shown (read, sorted) and closed with Close (saved).
 // Usage: players_bench
 
+#include "BenchTiming.h"
+
 #include "app/TMainForm.h"
 #include "players/PlayerRoster.h"
 #include "players/TPlayersDlg.h"
@@ -14,30 +16,12 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int Runs = 10;
 constexpr int Players = 5000;
-
-double millisecondsOf(const std::function<void()>& step)
-{
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-void report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("%-30s median %8.2f ms   best %8.2f ms\n", what, times[times.size() / 2],
-                times.front());
-}
 
 std::vector<std::string> roster()
 {

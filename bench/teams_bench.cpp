@@ -4,6 +4,8 @@
 // left out). The roster holds 100 players.
 // Usage: teams_bench
 
+#include "BenchTiming.h"
+
 #include "report/AppPrinter.h"
 #include "store/ProfileStore.h"
 #include "teams/TTeamDlg.h"
@@ -13,30 +15,12 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int Runs = 10;
 constexpr int Players = 100;
-
-double millisecondsOf(const std::function<void()>& step)
-{
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-void report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("%-34s median %8.2f ms   best %8.2f ms\n", what, times[times.size() / 2],
-                times.front());
-}
 
 void writeRoster()
 {

@@ -3,6 +3,7 @@
 // (displayed lines from the text layout, one batch write).
 // Usage: text_document_bench
 
+#include "BenchTiming.h"
 #include "ScriptedPlatform.h"
 
 #include "evaluations/TGameEvalDlg.h"
@@ -14,11 +15,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <functional>
 
 namespace {
 
@@ -46,7 +45,7 @@ double cpuMilliseconds()
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-Timing millisecondsOf(const std::function<void()>& step)
+Timing timingOf(const std::function<void()>& step)
 {
     const double cpuStart = cpuMilliseconds();
     const auto start = std::chrono::steady_clock::now();
@@ -62,10 +61,8 @@ void report(const char* what, const std::vector<Timing>& timings)
         wall.push_back(timing.wall);
         cpu.push_back(timing.cpu);
     }
-    std::sort(wall.begin(), wall.end());
-    std::sort(cpu.begin(), cpu.end());
     std::printf("%-34s wall median %7.2f ms, best %7.2f ms; cpu median %7.2f ms\n", what,
-                wall[wall.size() / 2], wall.front(), cpu[cpu.size() / 2]);
+                medianOf(wall), *std::min_element(wall.begin(), wall.end()), medianOf(cpu));
 }
 
 } // namespace
@@ -83,10 +80,9 @@ int main(int argc, char** argv)
     std::vector<Timing> save, load;
     std::size_t loaded = 0;
     for (int run = 0; run < Runs; ++run) {
-        save.push_back(
-            millisecondsOf([&] { SaveTextDocument(path, GameEvaluationKind, document); }));
-        load.push_back(millisecondsOf(
-            [&] { loaded = LoadTextDocument(path, GameEvaluationKind).lines.size(); }));
+        save.push_back(timingOf([&] { SaveTextDocument(path, GameEvaluationKind, document); }));
+        load.push_back(
+            timingOf([&] { loaded = LoadTextDocument(path, GameEvaluationKind).lines.size(); }));
     }
 
     ScriptedPlatform platform;
@@ -94,10 +90,10 @@ int main(int argc, char** argv)
     auto* ok = window.findChild<QPushButton*>(QStringLiteral("OkBtn"));
     std::vector<Timing> open, okSave;
     for (int run = 0; run < Runs; ++run) {
-        open.push_back(millisecondsOf(
+        open.push_back(timingOf(
             [&] { window.openDocument(QString::fromStdString(path), work.path() + "/"); }));
         platform.chooseFile(QString::fromStdString(path));
-        okSave.push_back(millisecondsOf([&] { QTest::mouseClick(ok, Qt::LeftButton); }));
+        okSave.push_back(timingOf([&] { QTest::mouseClick(ok, Qt::LeftButton); }));
     }
     const int stored = ReadProfileInt(path, "Evaluation", "NumLines", 0, -1, false);
     std::printf("evaluation of %d lines, %d runs; loaded %zu lines, %d after the window's saves\n",

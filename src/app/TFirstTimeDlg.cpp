@@ -1,5 +1,6 @@
 #include "app/TFirstTimeDlg.h"
 
+#include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 
 #include <QFrame>
@@ -70,11 +71,8 @@ void TFirstTimeDlg::createControls()
         {"HelpBtn", "&Help", 48, &TFirstTimeDlg::CmHelp},
     };
     for (const auto& button : buttons) {
-        auto* control = new QPushButton(QString::fromLatin1(button.text), this);
-        control->setObjectName(QString::fromLatin1(button.name));
-        control->setGeometry(328, button.top, 75, 25);
-        connect(control, &QPushButton::clicked, this, button.handler);
-        m_tabOrder << control;
+        m_tabOrder << AddCommandButton(this, this, button.name, QString::fromLatin1(button.text),
+                                       {328, button.top, 75, 25}, button.handler);
     }
     for (int i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));

@@ -9,9 +9,11 @@
 #include "drills/TDrillEntry.h"
 #include "report/PrintJob.h"
 #include "store/ProfileStore.h"
+#include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/ListCollator.h"
-#include "ui/Platform.h"
+#include "ui/SaveFailure.h"
+#include "ui/WindowModes.h"
 
 #include <QCoreApplication>
 #include <QDragMoveEvent>
@@ -41,18 +43,6 @@ DrillTree::LessThan labelOrder()
     return [collator](const DrillNode& a, const DrillNode& b) {
         return collator.compare(qt(a.label()), qt(b.label())) < 0;
     };
-}
-
-QString saveFailedMessage()
-{
-    return QStringLiteral("Cannot write the file ") +
-           qt(ProfileFilePath(DrillLibraryFileName, true)) +
-           QStringLiteral(".  The drill library was not saved.");
-}
-
-QString closeWithoutSavingQuestion()
-{
-    return QStringLiteral("Close the drill list without saving your changes?");
 }
 
 } // namespace
@@ -108,11 +98,9 @@ void TDrillCat::createControls()
         {"HelpBtn", "&Help", 192, &TDrillCat::CmHelp},
     };
     for (const auto& button : buttons) {
-        auto* control = new QPushButton(QString::fromLatin1(button.text), this);
-        control->setObjectName(QString::fromLatin1(button.name));
-        control->setGeometry(304, button.top, 75, 25);
-        control->setAutoDefault(false);
-        connect(control, &QPushButton::clicked, this, button.handler);
+        AddCommandButton(this, this, button.name, QString::fromLatin1(button.text),
+                         {304, button.top, 75, 25}, button.handler)
+            ->setAutoDefault(false);
     }
 
     connect(m_drillTreeView, &DrillTreeWidget::commandKey, this, &TDrillCat::DrillTreeViewKeyDown);
@@ -123,22 +111,12 @@ void TDrillCat::createControls()
 
 void TDrillCat::showModeless()
 {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    setWindowModality(Qt::NonModal);
-    show();
+    ShowModeless(*this);
 }
 
 int TDrillCat::showModal()
 {
-    if (isVisible()) {
-        ShowApplicationError(QStringLiteral("Cannot make a visible window modal"));
-        return QDialog::Rejected;
-    }
-    return Platform::instance().runModal(*this);
+    return ShowModal(*this);
 }
 
 void TDrillCat::showEvent(QShowEvent* event)
@@ -243,7 +221,7 @@ void TDrillCat::done(int result)
 {
     if (m_loaded) {
         // A library that cannot be written must not trap the coach in the window.
-        if (!saveLibrary() && !AskConfirm(closeWithoutSavingQuestion()))
+        if (!saveLibrary() && !CloseWithoutSaving(QStringLiteral("drill list")))
             return;
         releaseTree();
     }
@@ -255,7 +233,8 @@ bool TDrillCat::saveLibrary()
 {
     if (SaveDrillLibrary(m_tree))
         return true;
-    ShowError(saveFailedMessage());
+    ShowNotWritten(qt(ProfileFilePath(DrillLibraryFileName, true)),
+                   QStringLiteral("The drill library was not saved."));
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "drills/DrillWindows.h"
 #include "plans/WholeNumber.h"
 #include "store/PlainText.h"
+#include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
 #include "ui/TypingLimit.h"
@@ -30,10 +31,7 @@ constexpr int FieldHeight = 21;
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& text, int top)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(400, top, 75, 25);
-    return button;
+    return AddCommandButton(parent, name, text, {400, top, 75, 25});
 }
 
 QString trimmed(const QLineEdit* field)

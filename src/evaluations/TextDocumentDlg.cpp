@@ -7,8 +7,10 @@
 #include "plans/CalendarDate.h"
 #include "plans/FocusTracker.h"
 #include "report/PrintJob.h"
+#include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
+#include "ui/SaveFailure.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -92,11 +94,9 @@ void TextDocumentDlg::createControls()
 QPushButton* TextDocumentDlg::addButton(const char* name, const QString& text, int top,
                                         void (TextDocumentDlg::*handler)())
 {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(m_kind.buttonLeft, top, 75, 25);
+    QPushButton* button =
+        AddCommandButton(this, this, name, text, {m_kind.buttonLeft, top, 75, 25}, handler);
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, handler);
     return button;
 }
 
@@ -240,8 +240,7 @@ void TextDocumentDlg::CmOk()
     if (!path)
         return;
     if (!SaveTextDocument(path->toStdString(), m_kind, fromFields())) {
-        ShowError(QStringLiteral("Cannot write the file ") + *path + QStringLiteral(".  ") +
-                  qt(m_kind.notSavedMessage));
+        ShowNotWritten(*path, qt(m_kind.notSavedMessage));
         return;
     }
     accept();

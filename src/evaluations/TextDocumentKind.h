@@ -38,7 +38,7 @@ struct TextDocumentKind
     // Messages.
     std::string_view noDateMessage;
     std::string_view cancelQuestion;
-    std::string_view notSavedMessage; // follows "Cannot write the file <path>.  "
+    std::string_view notSavedMessage; // after "Cannot write the file <path>.  "
 
     // The main frame's open dialog and the folder it remembers.
     std::string_view openTitle;

@@ -7,8 +7,8 @@
 #include "plans/PlanPrintout.h"
 #include "prefs/GeneralSettings.h"
 #include "report/PrintJob.h"
-#include "ui/DialogServices.h"
 #include "ui/Platform.h"
+#include "ui/SaveFailure.h"
 
 #include <QDate>
 #include <QLineEdit>
@@ -56,8 +56,8 @@ bool TPlanDetailDlg::writePlan(PracticePlan& plan)
 {
     takeFieldsIntoPlan(plan);
     if (!SavePlanFile(plan)) {
-        ShowError(QStringLiteral("Cannot write the file ") + QString::fromStdString(plan.path) +
-                  QStringLiteral(".  The practice plan was not saved."));
+        ShowNotWritten(QString::fromStdString(plan.path),
+                       QStringLiteral("The practice plan was not saved."));
         return false;
     }
     plan.changed = false;

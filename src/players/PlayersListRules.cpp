@@ -21,14 +21,4 @@ std::string AddBeforeClosingQuestion(const std::string& name)
     return "Add '" + name + "' before closing?";
 }
 
-std::string SaveFailedMessage(const std::string& path)
-{
-    return "Cannot write the file " + path + ".  The players list was not saved.";
-}
-
-std::string CloseWithoutSavingQuestion()
-{
-    return "Close the players list without saving your changes?";
-}
-
 } // namespace PlayersListRules

@@ -19,7 +19,5 @@ std::string TypedName(std::string_view typed);
 int RowAfterDelete(int removed, int remaining);
 
 std::string AddBeforeClosingQuestion(const std::string& name);
-std::string SaveFailedMessage(const std::string& path);
-std::string CloseWithoutSavingQuestion();
 
 } // namespace PlayersListRules

@@ -3,9 +3,11 @@
 #include "players/PlayerRoster.h"
 #include "players/PlayersListRules.h"
 #include "store/ProfileStore.h"
+#include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/ListCollator.h"
-#include "ui/Platform.h"
+#include "ui/SaveFailure.h"
+#include "ui/WindowModes.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -71,11 +73,8 @@ void TPlayersDlg::createControls()
     };
     QList<QWidget*> tabOrder{m_playerName};
     for (const auto& button : buttons) {
-        auto* control = new QPushButton(QString::fromLatin1(button.text), this);
-        control->setObjectName(QString::fromLatin1(button.name));
-        control->setGeometry(button.place);
-        connect(control, &QPushButton::clicked, this, button.handler);
-        tabOrder << control;
+        tabOrder << AddCommandButton(this, this, button.name, QString::fromLatin1(button.text),
+                                     button.place, button.handler);
     }
     tabOrder.insert(2, m_playersList); // after Add
     for (int i = 1; i < tabOrder.size(); ++i)
@@ -85,22 +84,12 @@ void TPlayersDlg::createControls()
 
 void TPlayersDlg::showModeless()
 {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
-    setWindowModality(Qt::NonModal);
-    show();
+    ShowModeless(*this);
 }
 
 int TPlayersDlg::showModal()
 {
-    if (isVisible()) {
-        ShowError(QStringLiteral("Cannot make a visible window modal"));
-        return QDialog::Rejected;
-    }
-    return Platform::instance().runModal(*this);
+    return ShowModal(*this);
 }
 
 void TPlayersDlg::showEvent(QShowEvent* event)
@@ -170,8 +159,7 @@ void TPlayersDlg::CmCloseBtnClicked()
         addName(typed);
         m_playerName->clear();
     }
-    // A list that cannot be written must not trap the coach in the window.
-    if (!saveList() && !AskConfirm(qt(PlayersListRules::CloseWithoutSavingQuestion())))
+    if (!saveList() && !CloseWithoutSaving(QStringLiteral("players list")))
         return;
     accept();
 }
@@ -184,8 +172,8 @@ bool TPlayersDlg::saveList()
         names.push_back(m_playersList->item(row)->text().toStdString());
     if (PlayerRoster::Write(names))
         return true;
-    ShowError(
-        qt(PlayersListRules::SaveFailedMessage(ProfileFilePath(PlayerRoster::FileName, true))));
+    ShowNotWritten(qt(ProfileFilePath(PlayerRoster::FileName, true)),
+                   QStringLiteral("The players list was not saved."));
     return false;
 }
 

@@ -54,9 +54,4 @@ int FontStyle(bool bold, bool italic)
     return (bold ? GeneralSettings::StyleBold : 0) | (italic ? GeneralSettings::StyleItalic : 0);
 }
 
-std::string SaveFailedMessage(const std::string& path)
-{
-    return "Cannot write the file " + path + ".  The preferences were not saved.";
-}
-
 } // namespace Preferences

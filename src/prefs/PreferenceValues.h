@@ -32,6 +32,4 @@ bool Write(const PreferenceValues& values);
 
 int FontStyle(bool bold, bool italic);
 
-std::string SaveFailedMessage(const std::string& path);
-
 } // namespace Preferences

@@ -2,8 +2,10 @@
 
 #include "prefs/GeneralSettings.h"
 #include "store/ProfileStore.h"
+#include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
+#include "ui/SaveFailure.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -71,11 +73,7 @@ QCheckBox* TPreferencesDlg::addCheckBox(QGroupBox* group, const char* name, cons
 QPushButton* TPreferencesDlg::addButton(QWidget* parent, const char* name, const QString& text,
                                         const QRect& place, void (TPreferencesDlg::*handler)())
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    connect(button, &QPushButton::clicked, this, handler);
-    return button;
+    return AddCommandButton(this, parent, name, text, place, handler);
 }
 
 void TPreferencesDlg::createControls()
@@ -189,8 +187,8 @@ PreferenceValues TPreferencesDlg::values() const
 void TPreferencesDlg::CmOk()
 {
     if (!Preferences::Write(values())) {
-        ShowError(QString::fromStdString(
-            Preferences::SaveFailedMessage(ProfileFilePath(GeneralSettings::File, true))));
+        ShowNotWritten(QString::fromStdString(ProfileFilePath(GeneralSettings::File, true)),
+                       QStringLiteral("The preferences were not saved."));
         return;
     }
     accept();

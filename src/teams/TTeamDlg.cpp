@@ -3,6 +3,7 @@
 #include "report/PrintJob.h"
 #include "teams/TTeams.h"
 #include "teams/TeamSet.h"
+#include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
 
@@ -74,11 +75,10 @@ void TTeamDlg::createControls()
     };
     QWidget* previous = m_playerCbo;
     for (const auto& button : buttons) {
-        auto* control = new QPushButton(QString::fromLatin1(button.text), this);
-        control->setObjectName(QString::fromLatin1(button.name));
-        control->setGeometry(button.place);
+        QPushButton* control =
+            AddCommandButton(this, this, button.name, QString::fromLatin1(button.text),
+                             button.place, button.handler);
         control->setAutoDefault(false);
-        connect(control, &QPushButton::clicked, this, button.handler);
         setTabOrder(previous, control);
         previous = control;
     }

@@ -6,7 +6,9 @@
 #include "teams/TeamMgr.h"
 #include "teams/TeamSet.h"
 #include "teams/TeamWindowShape.h"
+#include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
+#include "ui/SaveFailure.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -119,12 +121,11 @@ void TTeams::createButtons()
     };
     int top = PagesTop;
     for (const auto& button : buttons) {
-        auto* control = new QPushButton(QString::fromLatin1(button.text), this);
-        control->setObjectName(QString::fromLatin1(button.name));
-        control->setGeometry(m_shape.clientWidth - Margin - ButtonWidth, top, ButtonWidth,
-                             ButtonHeight);
-        control->setAutoDefault(false);
-        connect(control, &QPushButton::clicked, this, button.handler);
+        const QRect place(m_shape.clientWidth - Margin - ButtonWidth, top, ButtonWidth,
+                          ButtonHeight);
+        AddCommandButton(this, this, button.name, QString::fromLatin1(button.text), place,
+                         button.handler)
+            ->setAutoDefault(false);
         top += ButtonHeight + 8;
     }
     findChild<QPushButton*>(QStringLiteral("OkBtn"))->setDefault(true);
@@ -215,8 +216,8 @@ void TTeams::FormShow()
 
 QString TTeams::saveFailedMessage() const
 {
-    return QStringLiteral("Cannot write the file ") + qt(ProfileFilePath(fileName(), true)) +
-           QStringLiteral(".  The teams were not saved.");
+    return NotWrittenMessage(qt(ProfileFilePath(fileName(), true)),
+                             QStringLiteral("The teams were not saved."));
 }
 
 void TTeams::OkBtnClick()
@@ -225,9 +226,8 @@ void TTeams::OkBtnClick()
         done(QDialog::Accepted);
         return;
     }
-    // A data folder that cannot be written must not trap the coach here.
     ShowError(saveFailedMessage());
-    if (AskConfirm(QStringLiteral("Close the teams without saving your changes?")))
+    if (CloseWithoutSaving(QStringLiteral("teams")))
         done(QDialog::Rejected);
 }
 

@@ -31,8 +31,8 @@ private slots:
     void cleanup();
     void choice_data();
     void choice();
-    void perUserFolderIsMade();
-    void unmakeableDataFolderIsReported();
+    void perUserFolder_data();
+    void perUserFolder();
 
 private:
     // Every folder made read-only by a test, given back its rights so the
@@ -95,37 +95,38 @@ void tst_DataFolderChoice::choice()
     QCOMPARE(DataParentFolder(bin + QLatin1Char('/'), perUser), beside ? bin : perUser);
 }
 
-void tst_DataFolderChoice::perUserFolderIsMade()
+void tst_DataFolderChoice::perUserFolder_data()
 {
-    QTemporaryDir root;
-    const QString bin = root.filePath(QStringLiteral("usr/bin"));
-    const QString perUser = root.filePath(QStringLiteral("home/.local/share/Corvanta/Corvanta"));
-    QVERIFY(QDir().mkpath(bin));
-    QVERIFY(QFile::setPermissions(bin, ReadOnly));
-    m_readOnly << bin;
-
-    QCOMPARE(InitDataFolder(bin, perUser), QString());
-    QCOMPARE(QString::fromStdString(DataDir()), perUser + QStringLiteral("/data/"));
-    QVERIFY(QFileInfo(perUser + QStringLiteral("/data")).isDir());
-    QVERIFY(!QFileInfo::exists(bin + QStringLiteral("/data")));
+    QTest::addColumn<bool>("blocked"); // a plain file where the per-user folders should go
+    QTest::newRow("made under the read-only program folder") << false;
+    QTest::newRow("cannot be made: reported") << true;
 }
 
-void tst_DataFolderChoice::unmakeableDataFolderIsReported()
+void tst_DataFolderChoice::perUserFolder()
 {
+    QFETCH(bool, blocked);
+
     QTemporaryDir root;
     const QString bin = root.filePath(QStringLiteral("usr/bin"));
     QVERIFY(QDir().mkpath(bin));
     QVERIFY(QFile::setPermissions(bin, ReadOnly));
     m_readOnly << bin;
-    // A plain file where the per-user folders should go: nobody can make them.
-    const QString blocker = root.filePath(QStringLiteral("home"));
-    writeFile(blocker);
-    const QString perUser = blocker + QStringLiteral("/.local/share/Corvanta");
+    const QString home = root.filePath(QStringLiteral("home"));
+    if (blocked)
+        writeFile(home);
+    const QString perUser = home + QStringLiteral("/.local/share/Corvanta/Corvanta");
 
-    QCOMPARE(InitDataFolder(bin, perUser),
-             QStringLiteral("The data directory '") + perUser +
-                 QStringLiteral("/data/' does not exist and cannot be created.  No data will be "
-                                "saved."));
+    const QString error = InitDataFolder(bin, perUser);
+    QVERIFY(!QFileInfo::exists(bin + QStringLiteral("/data")));
+    if (blocked) {
+        QCOMPARE(error, QStringLiteral("The data directory '") + perUser +
+                            QStringLiteral("/data/' does not exist and cannot be created.  No "
+                                           "data will be saved."));
+        return;
+    }
+    QCOMPARE(error, QString());
+    QCOMPARE(QString::fromStdString(DataDir()), perUser + QStringLiteral("/data/"));
+    QVERIFY(QFileInfo(perUser + QStringLiteral("/data")).isDir());
 }
 
 QTEST_GUILESS_MAIN(tst_DataFolderChoice)

@@ -1,6 +1,7 @@
 #include "FileBytes.h"
 #include "ScriptedPlatform.h"
 #include "TempDataDir.h"
+#include "WidgetLookup.h"
 
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
@@ -23,16 +24,6 @@
 namespace {
 
 const QString Caption = QStringLiteral("Corvanta - First Time Setup");
-
-template <typename T> T* control(const QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
-
-void click(const QWidget& window, const char* button)
-{
-    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
-}
 
 void trigger(TMainForm& form, const char* action)
 {

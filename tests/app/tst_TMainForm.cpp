@@ -591,14 +591,11 @@ void tst_TMainForm::menuShortcutsComeFirst_data()
 
     QTest::newRow("plan, Drills") << 0 << 'D' << true << "DefEmphasis";
     QTest::newRow("plan, Teams") << 0 << 'T' << true << "PracticeDate";
-    QTest::newRow("plan, Preferences") << 0 << 'P' << true << "PracticeTime";
     QTest::newRow("plan, Evaluations") << 0 << 'E' << true << "";
     QTest::newRow("plan, disabled Drills") << 0 << 'D' << false << "DefEmphasis";
-    QTest::newRow("plan, disabled Teams") << 0 << 'T' << false << "PracticeDate";
     QTest::newRow("drill list, Drills") << 1 << 'D' << true << "";
     QTest::newRow("drill list, Evaluations") << 1 << 'E' << true << "EditBtn";
     QTest::newRow("drill list, Players List") << 1 << 'L' << true << "DeleteBtn";
-    QTest::newRow("drill list, Scouting") << 1 << 'S' << true << "";
     QTest::newRow("drill list, disabled Evaluations") << 1 << 'E' << false << "EditBtn";
     QTest::newRow("drill list, disabled Preferences") << 1 << 'P' << false << "PrintBtn";
     QTest::newRow("modal drill list, Evaluations") << 2 << 'E' << true << "EditBtn";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrillTestKeys.h"
+#include "WidgetLookup.h"
 
 #include "drills/DrillLibraryFile.h"
 #include "drills/DrillTreeWidget.h"
@@ -46,16 +47,6 @@ inline QTreeWidgetItem* itemNamed(const TDrillCat& window, const QString& text)
     const QList<QTreeWidgetItem*> found =
         window.treeView()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.first();
-}
-
-template <typename T> T* control(const QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
-
-inline void click(const QWidget& window, const char* button)
-{
-    QTest::mouseClick(control<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
 // A script for the entry dialog: fills in what is given and presses OK.

@@ -1,6 +1,6 @@
+#include "DragEvents.h"
 #include "DrillWindowTest.h"
-#include "ScriptedPlatform.h"
-#include "TempDataDir.h"
+#include "WindowTest.h"
 
 #include "drills/DrillEditRules.h"
 #include "store/ProfileStore.h"
@@ -43,17 +43,6 @@ QPoint centre(const TDrillCat& window, const QString& name)
     return window.treeView()->visualItemRect(itemNamed(window, name)).center();
 }
 
-void sendDrag(QWidget* to, QEvent::Type type, QPoint at, const QMimeData* data)
-{
-    if (type == QEvent::Drop) {
-        QDropEvent drop(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(to, &drop);
-        return;
-    }
-    QDragMoveEvent move(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier, type);
-    QApplication::sendEvent(to, &move);
-}
-
 // Presses the left button on `from` (on empty space when empty) and drops
 // the drag the tree then starts on `to` (empty space when empty).
 void dragFromTo(TDrillCat& window, const QString& from, const QString& to)
@@ -90,7 +79,7 @@ void renameItem(TDrillCat& window, QTreeWidgetItem* item, const QString& label)
 
 } // namespace
 
-class tst_TDrillCat : public QObject
+class tst_TDrillCat : public QObject, private WindowTest
 {
     Q_OBJECT
 
@@ -124,8 +113,6 @@ private slots:
     void insertFinishesTheRename();
 
 private:
-    std::unique_ptr<TempDataDir> m_data;
-    std::unique_ptr<ScriptedPlatform> m_platform;
     std::unique_ptr<TDrillEntry> m_entry;
     std::unique_ptr<TDrillCat> m_window;
 };
@@ -133,22 +120,17 @@ private:
 void tst_TDrillCat::init()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_data = std::make_unique<TempDataDir>();
-    m_platform = std::make_unique<ScriptedPlatform>();
+    startWindowTest();
     m_window = std::make_unique<TDrillCat>();
     m_entry = std::make_unique<TDrillEntry>();
 }
 
 void tst_TDrillCat::cleanup()
 {
-    const QStringList unanswered = m_platform->unanswered();
-    const bool allUsed = m_platform->allAnswersUsed();
-    m_window.reset();
-    m_entry.reset();
-    m_platform.reset();
-    m_data.reset();
-    QCOMPARE(unanswered, QStringList());
-    QVERIFY(allUsed);
+    finishWindowTest([this] {
+        m_window.reset();
+        m_entry.reset();
+    });
 }
 
 void tst_TDrillCat::layout()

@@ -1,10 +1,10 @@
+#include "FileBytes.h"
 #include "TempDataDir.h"
 
 #include "evaluations/TextDocument.h"
 #include "evaluations/TextDocumentKind.h"
 #include "plans/LocaleFormats.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -12,12 +12,6 @@ namespace {
 const TextDocumentKind& kindNamed(const QString& name)
 {
     return name == QLatin1String("report") ? ScoutingReportKind : GameEvaluationKind;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 QStringList qtLines(const std::vector<std::string>& lines)
@@ -87,10 +81,7 @@ void tst_TextDocument::load()
     QFETCH(QStringList, expected);
 
     const QString path = m_data->document("GAME.gev");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    QVERIFY(writeFile(path, bytes));
     const TextDocument document = LoadTextDocument(path.toStdString(), kindNamed(kind));
     const QStringList loaded =
         QStringList{QString::fromStdString(document.date), QString::fromStdString(document.team)} +
@@ -103,15 +94,13 @@ void tst_TextDocument::load()
 void tst_TextDocument::save()
 {
     const QString path = m_data->document("GAME.rep");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Other]\r\nA=1\r\n[Main]\r\nTeam=Old\r\nDate=1/1/2026\r\nNumLines=8\r\n"
-               "Line0=o0\r\nLine1=o1\r\nLine2=o2\r\nLine3=o3\r\nLine4=o4\r\nLine5=o5\r\n"
-               "Line6=o6\r\nLine7=o7\r\n");
-    file.close();
+    QVERIFY(writeFile(path,
+                      "[Other]\r\nA=1\r\n[Main]\r\nTeam=Old\r\nDate=1/1/2026\r\nNumLines=8\r\n"
+                      "Line0=o0\r\nLine1=o1\r\nLine2=o2\r\nLine3=o3\r\nLine4=o4\r\nLine5=o5\r\n"
+                      "Line6=o6\r\nLine7=o7\r\n"));
     const TextDocument document{"12/8/2026", "Tigers", {"n0", "", "n2", "n3", "n4"}};
     QVERIFY(SaveTextDocument(path.toStdString(), ScoutingReportKind, document));
-    QCOMPARE(readBytes(path),
+    QCOMPARE(readFile(path),
              QByteArray("[Other]\r\nA=1\r\n[Main]\r\nTeam=Tigers\r\nDate=12/8/2026\r\n"
                         "NumLines=5\r\nLine0=n0\r\nLine1=\r\nLine2=n2\r\nLine3=n3\r\nLine4=n4\r\n"
                         "Line5=o5\r\nLine6=o6\r\nLine7=o7\r\n"));

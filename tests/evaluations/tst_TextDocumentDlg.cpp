@@ -1,5 +1,6 @@
-#include "ScriptedPlatform.h"
-#include "TempDataDir.h"
+#include "FileBytes.h"
+#include "PdfText.h"
+#include "WindowTest.h"
 
 #include "evaluations/TGameEvalDlg.h"
 #include "evaluations/TScoutReportDlg.h"
@@ -9,9 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -24,19 +23,6 @@ QString qt(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // A document as the Windows edition leaves it: Line1 missing, Line3 stale.
 QByteArray windowsDocument(const QString& kind)
 {
@@ -47,7 +33,7 @@ QByteArray windowsDocument(const QString& kind)
 
 } // namespace
 
-class tst_TextDocumentDlg : public QObject
+class tst_TextDocumentDlg : public QObject, private WindowTest
 {
     Q_OBJECT
 
@@ -85,27 +71,17 @@ private:
     }
     QString path(const char* name) const { return m_data->document(name); }
 
-    std::unique_ptr<TempDataDir> m_data;
-    std::unique_ptr<ScriptedPlatform> m_platform;
     std::unique_ptr<TextDocumentDlg> m_window;
 };
 
 void tst_TextDocumentDlg::init()
 {
-    m_data = std::make_unique<TempDataDir>();
-    m_platform = std::make_unique<ScriptedPlatform>();
+    startWindowTest();
 }
 
 void tst_TextDocumentDlg::cleanup()
 {
-    // Taken first: the platform goes whatever a failed check left behind.
-    const QStringList unanswered = m_platform->unanswered();
-    const bool allUsed = m_platform->allAnswersUsed();
-    m_window.reset();
-    m_platform.reset();
-    m_data.reset();
-    QCOMPARE(unanswered, QStringList());
-    QVERIFY(allUsed);
+    finishWindowTest([this] { m_window.reset(); });
 }
 
 void tst_TextDocumentDlg::open(const QString& kind, const QString& path)
@@ -139,7 +115,7 @@ void tst_TextDocumentDlg::showing()
     QFETCH(QStringList, fields);
 
     if (!file.isEmpty())
-        writeBytes(path("GAME.gev"), file);
+        QVERIFY(writeFile(path("GAME.gev"), file));
     open(kind, path("GAME.gev"));
     QCOMPARE(QStringList({date()->text(), opponent()->text(), text()->toPlainText()}), fields);
     QWidget* focus = file.isEmpty() ? static_cast<QWidget*>(date()) : text();
@@ -207,7 +183,7 @@ void tst_TextDocumentDlg::okSaves()
     QFETCH(QByteArray, bytes);
 
     const QString first = path("GAME.gev");
-    writeBytes(first, windowsDocument(kind));
+    QVERIFY(writeFile(first, windowsDocument(kind)));
     open(kind, first);
     date()->setText("3/7");
     opponent()->setText("Tigers");
@@ -227,9 +203,9 @@ void tst_TextDocumentDlg::okSaves()
     QCOMPARE(request.fileName, first);
     QCOMPARE(request.initialFolder, m_data->folder());
     QVERIFY(!request.askOverwrite);
-    QCOMPARE(readBytes(m_data->document(saved)), bytes);
+    QCOMPARE(readFile(m_data->document(saved)), bytes);
     if (saved != chosen)
-        QCOMPARE(readBytes(first), windowsDocument(kind)); // the first file as it was
+        QCOMPARE(readFile(first), windowsDocument(kind)); // the first file as it was
 }
 
 void tst_TextDocumentDlg::failedSaveKeepsTheText()
@@ -341,7 +317,7 @@ void tst_TextDocumentDlg::anotherDocumentWhileOpen()
 
     const QString first = path("FIRST.gev");
     const QString second = path("SECOND.gev");
-    writeBytes(second, windowsDocument(kind));
+    QVERIFY(writeFile(second, windowsDocument(kind)));
     open(kind, first);
     if (edited) {
         QTest::keyClicks(opponent(), "Edited");
@@ -385,21 +361,17 @@ void tst_TextDocumentDlg::wrappedTextIsStoredAsDisplayed()
 
 void tst_TextDocumentDlg::printsWhatIsShown()
 {
-    writeBytes(path("GAME.rep"), windowsDocument(Report));
+    QVERIFY(writeFile(path("GAME.rep"), windowsDocument(Report)));
     open(Report, path("GAME.rep"));
     opponent()->setText("Unsaved Hawks");
     const QString pdf = path("report.pdf");
     m_platform->printToPdf(pdf);
     click("PrintBtn");
     QVERIFY(QFile::exists(pdf));
-    QCOMPARE(readBytes(path("GAME.rep")), windowsDocument(Report)); // printing does not save
-    const QString pdfToText = QStandardPaths::findExecutable("pdftotext");
-    if (pdfToText.isEmpty())
+    QCOMPARE(readFile(path("GAME.rep")), windowsDocument(Report)); // printing does not save
+    const QString printed = pdfText(pdf);
+    if (printed.isNull())
         QSKIP("pdftotext is not installed");
-    QProcess tool;
-    tool.start(pdfToText, {"-layout", pdf, "-"});
-    QVERIFY(tool.waitForFinished());
-    const QString printed = QString::fromUtf8(tool.readAllStandardOutput());
     for (const char* expected : {"Report Date: 2/14/99", "Team: Unsaved Hawks", "Weak left"})
         QVERIFY2(printed.contains(QLatin1String(expected)), expected);
 }

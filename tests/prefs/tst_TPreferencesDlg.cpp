@@ -1,6 +1,6 @@
 #include "FileBytes.h"
-#include "ScriptedPlatform.h"
-#include "TempDataDir.h"
+#include "WidgetLookup.h"
+#include "WindowTest.h"
 
 #include "prefs/TPreferencesDlg.h"
 #include "store/ProfileStore.h"
@@ -12,16 +12,6 @@
 #include <QtTest>
 
 namespace {
-
-template <typename T> T* control(const QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
-
-void click(const QWidget& window, const char* button)
-{
-    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
-}
 
 QFont makeFont(const QString& family, bool bold, bool italic, bool underline = false)
 {
@@ -39,7 +29,7 @@ const QByteArray EightKeys("[General]\r\nAutoNewPlan=FALSE\r\nShowDefEmphasis=TR
 
 } // namespace
 
-class tst_TPreferencesDlg : public QObject
+class tst_TPreferencesDlg : public QObject, private WindowTest
 {
     Q_OBJECT
 
@@ -60,27 +50,18 @@ private:
     // Runs the dialog on prefs.db holding `stored`; `script` works the open dialog.
     int run(const QByteArray& stored, const std::function<void(TPreferencesDlg&)>& script);
 
-    std::unique_ptr<TempDataDir> m_data;
-    std::unique_ptr<ScriptedPlatform> m_platform;
     std::unique_ptr<TPreferencesDlg> m_dialog;
 };
 
 void tst_TPreferencesDlg::init()
 {
-    m_data = std::make_unique<TempDataDir>();
-    m_platform = std::make_unique<ScriptedPlatform>();
+    startWindowTest();
     m_dialog = std::make_unique<TPreferencesDlg>();
 }
 
 void tst_TPreferencesDlg::cleanup()
 {
-    const QStringList unanswered = m_platform->unanswered();
-    const bool allUsed = m_platform->allAnswersUsed();
-    m_dialog.reset();
-    m_platform.reset();
-    m_data.reset();
-    QCOMPARE(unanswered, QStringList());
-    QVERIFY(allUsed);
+    finishWindowTest([this] { m_dialog.reset(); });
 }
 
 int tst_TPreferencesDlg::run(const QByteArray& stored,

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "DragEvents.h"
+#include "FileBytes.h"
+
 #include "teams/TTeams.h"
 #include "teams/TeamListWidget.h"
 
-#include <QApplication>
-#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
@@ -22,19 +23,6 @@ inline void writeRoster(const QString& path, const QStringList& names)
     file.write(bytes);
 }
 
-inline void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-inline QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline QString namesOf(const QListWidget* list)
 {
     QStringList names;
@@ -49,20 +37,6 @@ inline TeamListWidget* listOf(const TTeams& window, int list)
     return list == 0 ? window.playersList() : window.teamList(list);
 }
 
-inline void sendDrag(QWidget* to, QEvent::Type type, const QMimeData* data, bool* accepted)
-{
-    const QPoint at(to->width() / 2, to->height() / 2);
-    if (type == QEvent::Drop) {
-        QDropEvent drop(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(to, &drop);
-        *accepted = drop.isAccepted();
-        return;
-    }
-    QDragMoveEvent move(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier, type);
-    QApplication::sendEvent(to, &move);
-    *accepted = move.isAccepted();
-}
-
 // Selects `rows` of `from`, then drags what it carries onto `to` as a pointer
 // would: enter, move, drop. True when the target took the drag over it.
 inline bool dragSelection(TeamListWidget* from, const QList<int>& rows, TeamListWidget* to)
@@ -71,13 +45,10 @@ inline bool dragSelection(TeamListWidget* from, const QList<int>& rows, TeamList
     for (const int row : rows)
         from->item(row)->setSelected(true);
     const std::unique_ptr<QMimeData> data(from->dragData());
-    bool entered = false;
-    bool moved = false;
-    bool dropped = false;
-    sendDrag(to->viewport(), QEvent::DragEnter, data.get(), &entered);
-    if (!entered)
+    QWidget* viewport = to->viewport();
+    const QPoint at(viewport->width() / 2, viewport->height() / 2);
+    if (!sendDrag(viewport, QEvent::DragEnter, at, data.get()))
         return false;
-    sendDrag(to->viewport(), QEvent::DragMove, data.get(), &moved);
-    sendDrag(to->viewport(), QEvent::Drop, data.get(), &dropped);
-    return moved && dropped;
+    const bool moved = sendDrag(viewport, QEvent::DragMove, at, data.get());
+    return sendDrag(viewport, QEvent::Drop, at, data.get()) && moved;
 }

@@ -97,7 +97,7 @@ void tst_TeamSet::load()
     QFETCH(QString, unassigned);
 
     TempDataDir data;
-    writeBytes(data.file("teams2.db"), "[Main]\n" + body);
+    QVERIFY(writeFile(data.file("teams2.db"), "[Main]\n" + body));
     const TeamSet set = TeamSetFile::Read("teams2.db", 2, "12/8/2026");
     Names players = names(roster);
     TakePlacedPlayers(set, players);
@@ -117,7 +117,7 @@ void tst_TeamSet::savedKeysInOrder()
     set.teams[39].players = {"Bo", "Cy", "Di"};
     QVERIFY(TeamSetFile::Write("teams2.db", 2, set));
 
-    const QList<QByteArray> lines = readBytes(data.file("teams2.db")).split('\n');
+    const QList<QByteArray> lines = readFile(data.file("teams2.db")).split('\n');
     QCOMPARE(lines.size(), 1 + 1 + 40 * 4 + 1); // section, description, keys, end
     QCOMPARE(lines.mid(0, 8), (QList<QByteArray>{"[Main]\r", "Description=Teams for 12/8/2026\r",
                                                  "Tm0=Team 1\r", "Tm0P0=Ann\r", "Tm0P1=\r",
@@ -137,7 +137,7 @@ void tst_TeamSet::valuesThatChangeOnTheWay()
     set.teams[0].name = std::string(256, 'n');
     set.description.clear();
     QVERIFY(TeamSetFile::Write("teams11.db", 11, set));
-    QVERIFY(readBytes(data.file("teams11.db")).contains("Description=\r\n"));
+    QVERIFY(readFile(data.file("teams11.db")).contains("Description=\r\n"));
     TeamSet read = TeamSetFile::Read("teams11.db", 11, "today");
     QCOMPARE(read.teams[9].name, std::string("Team 10"));
     QCOMPARE(read.teams[0].name, std::string(255, 'n'));
@@ -145,7 +145,7 @@ void tst_TeamSet::valuesThatChangeOnTheWay()
 
     set.description = std::string(300, 'd');
     QVERIFY(TeamSetFile::Write("teams11.db", 11, set));
-    QVERIFY(readBytes(data.file("teams11.db")).contains(QByteArray(300, 'd')));
+    QVERIFY(readFile(data.file("teams11.db")).contains(QByteArray(300, 'd')));
     read = TeamSetFile::Read("teams11.db", 11, "today");
     QCOMPARE(read.description, std::string(255, 'd'));
 }
@@ -154,8 +154,9 @@ void tst_TeamSet::valuesThatChangeOnTheWay()
 void tst_TeamSet::windowsFile()
 {
     TempDataDir data;
-    writeBytes(data.file("teams5.db"), "[Main]\r\nDescription=Caf\xe9 night\r\nTm0=Los Ni\xf1os\r\n"
-                                       "Tm0P0=\r\nTm0P1=Jos\xe9\r\nTm13=Last\r\nTm13P5=Zo\xeb\r\n");
+    QVERIFY(writeFile(data.file("teams5.db"),
+                      "[Main]\r\nDescription=Caf\xe9 night\r\nTm0=Los Ni\xf1os\r\n"
+                      "Tm0P0=\r\nTm0P1=Jos\xe9\r\nTm13=Last\r\nTm13P5=Zo\xeb\r\n"));
     const TeamSet set = TeamSetFile::Read("teams5.db", 5, "today");
     QCOMPARE(set.description, std::string("Café night"));
     QCOMPARE(set.teams[0].name, std::string("Los Niños"));
