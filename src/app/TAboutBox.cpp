@@ -2,6 +2,7 @@
 
 #include "app/AppIcon.h"
 #include "ui/Platform.h"
+#include "ui/WindowModes.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -29,7 +30,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(QStringLiteral("About"));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(299, 192);
+    SetDialogFrame(*this, QSize(299, 192));
     createControls();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
+#include "ui/WindowModes.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -38,7 +39,7 @@ TFirstTimeDlg::TFirstTimeDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TFirstTimeDlg"));
     setWindowTitle(QStringLiteral("Corvanta - First Time Setup"));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(418, 372);
+    SetDialogFrame(*this, QSize(418, 372));
     move(113, 23);
     createControls();
 }

@@ -53,7 +53,7 @@ TDrillCat::TDrillCat(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TDrillCat"));
     setWindowTitle(QStringLiteral("Drills"));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(395, 292);
+    SetDialogFrame(*this, QSize(395, 292));
     move(92, 48);
     setAcceptDrops(true);
     createControls();

@@ -9,6 +9,7 @@
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
 #include "ui/TypingLimit.h"
+#include "ui/WindowModes.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -47,7 +48,7 @@ TDrillEntry::TDrillEntry(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TDrillEntry"));
     setWindowTitle(QStringLiteral("Category/Drill Entry"));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(483, 174);
+    SetDialogFrame(*this, QSize(483, 174));
     move(67, 136);
     createControls();
     showTypeFields();

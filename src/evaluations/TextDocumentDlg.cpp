@@ -11,6 +11,7 @@
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
 #include "ui/SaveFailure.h"
+#include "ui/WindowModes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -49,7 +50,7 @@ TextDocumentDlg::TextDocumentDlg(const TextDocumentKind& kind, QWidget* parent)
     setObjectName(qt(kind.dateFieldName) + QStringLiteral("Dlg"));
     setWindowTitle(qt(kind.caption));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(kind.clientWidth, kind.clientHeight);
+    SetDialogFrame(*this, QSize(kind.clientWidth, kind.clientHeight));
     createControls();
     m_focus = new FocusTracker(this);
     connect(m_focus, &FocusTracker::left, this, &TextDocumentDlg::focusLeft);

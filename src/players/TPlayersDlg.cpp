@@ -34,7 +34,7 @@ TPlayersDlg::TPlayersDlg(QWidget* parent)
     setObjectName(QStringLiteral("TPlayersDlg"));
     setWindowTitle(QStringLiteral("Players"));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(369, 385);
+    SetDialogFrame(*this, QSize(369, 385));
     createControls();
 }
 

@@ -6,6 +6,7 @@
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
 #include "ui/SaveFailure.h"
+#include "ui/WindowModes.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -38,7 +39,7 @@ TPreferencesDlg::TPreferencesDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TPreferencesDlg"));
     setWindowTitle(QStringLiteral("Preferences"));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(329, 223);
+    SetDialogFrame(*this, QSize(329, 223));
     createControls();
 }
 

@@ -6,6 +6,7 @@
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
+#include "ui/WindowModes.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,7 +36,7 @@ TTeamDlg::TTeamDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TeamDlg"));
     setWindowTitle(QStringLiteral("Practice Teams"));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(317, 122);
+    SetDialogFrame(*this, QSize(317, 122));
     createControls();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/SaveFailure.h"
+#include "ui/WindowModes.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -61,7 +62,7 @@ TTeams::TTeams(int playersPerTeam, QWidget* owner)
     setObjectName(QStringLiteral("Teams%1").arg(playersPerTeam));
     setWindowTitle(QString::fromLatin1(m_shape.caption));
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(m_shape.clientWidth, m_shape.clientHeight);
+    SetDialogFrame(*this, QSize(m_shape.clientWidth, m_shape.clientHeight));
     move(16, 16);
     createControls();
     FormCreate();

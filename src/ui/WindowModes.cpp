@@ -24,3 +24,10 @@ int ShowModal(QDialog& window)
     }
     return Platform::instance().runModal(window);
 }
+
+void SetDialogFrame(QDialog& window, const QSize& clientSize)
+{
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    window.setFixedSize(clientSize);
+}
