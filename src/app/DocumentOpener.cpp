@@ -59,8 +59,12 @@ void OpenDocuments(TMainForm& form, const QStringList& paths)
 
 void ShowWithDocuments(TMainForm& form, const QStringList& paths)
 {
-    if (!paths.isEmpty())
+    if (!paths.isEmpty()) {
         form.SuppressAutoNewPlan();
+        // In place of the new plan: after the welcome and the banner.
+        QObject::connect(
+            &form, &TMainForm::firstShowDone, &form, [&form, paths] { OpenDocuments(form, paths); },
+            Qt::SingleShotConnection);
+    }
     form.showMaximized();
-    OpenDocuments(form, paths);
 }

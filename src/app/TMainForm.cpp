@@ -1,10 +1,11 @@
 #include "app/TMainForm.h"
 
+#include "app/FirstPaint.h"
+#include "app/MenuShortcuts.h"
+#include "app/PlanSubWindow.h"
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
 #include "drills/DrillWindows.h"
-#include "app/MenuShortcuts.h"
-#include "app/PlanSubWindow.h"
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
 #include "evaluations/DocumentChooser.h"
@@ -279,7 +280,8 @@ void TMainForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        // The welcome comes up over the painted frame, not an empty screen.
+        FirstPaint::await(*this, [this] { FormShow(); });
     }
 }
 
@@ -294,6 +296,7 @@ void TMainForm::FormShow()
     RefreshTeamBanner();
     if (m_autoNewPlan && GeneralSettings::readYesNo("AutoNewPlan", true))
         CmNewPlan();
+    emit firstShowDone();
 }
 
 void TMainForm::CmNewPlan()

@@ -137,7 +137,9 @@ void tst_DocumentOpener::open()
     }
 
     TMainForm form;
+    QSignalSpy firstShown(&form, &TMainForm::firstShowDone);
     ShowWithDocuments(form, arguments);
+    QVERIFY(firstShown.wait(5000)); // the documents open in place of the new plan
 
     QCOMPARE(planPaths(form), plans);
     QCOMPARE(m_platform->messages(), messages);

@@ -1,7 +1,9 @@
 #include "FileBytes.h"
 #include "ScriptedPlatform.h"
+#include "ShowFrame.h"
 #include "TempDataDir.h"
 
+#include "app/DocumentOpener.h"
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
 #include "app/TMainForm.h"
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -55,6 +58,26 @@ QStringList dialogsRun(const ScriptedPlatform& platform)
     return titles;
 }
 
+// Counts the paints of a window and the widgets inside it.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget& window) : m_window(window) { qApp->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint &&
+            (watched == &m_window || m_window.isAncestorOf(qobject_cast<QWidget*>(watched))))
+            ++paints;
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+};
+
 } // namespace
 
 // The dialogs the main window opens: the first-time setup on the first run,
@@ -66,6 +89,8 @@ class tst_MainFormDialogs : public QObject
 private slots:
     void firstTimeHelpAndClose();
     void shownOnceOnTheFirstStart();
+    void welcomeOverThePaintedFrame_data();
+    void welcomeOverThePaintedFrame();
     void tasksOpenTheirWindowsModally();
     void settingsTakeEffectAtOnce();
     void flagKeptInTheSettingsFile();
@@ -106,14 +131,63 @@ void tst_MainFormDialogs::shownOnceOnTheFirstStart()
     });
     {
         TMainForm form;
-        form.show();
+        QVERIFY(ShowFrame(form));
         QVERIFY(form.findChildren<TFirstTimeDlg*>().isEmpty()); // destroyed when closed
     }
     QVERIFY(clearedBeforeShown);
     QCOMPARE(dialogsRun(platform), QStringList{Caption});
 
     TMainForm second;
-    second.show();
+    QVERIFY(ShowFrame(second));
+    QCOMPARE(dialogsRun(platform), QStringList{Caption});
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::welcomeOverThePaintedFrame_data()
+{
+    QTest::addColumn<QStringList>("documents");
+    QTest::addColumn<QString>("planTitle");
+    QTest::newRow("the new plan") << QStringList() << "New Plan";
+    QTest::newRow("a plan named at start") << QStringList{"MONDAY.pln"} << "MONDAY.pln";
+}
+
+// The coach sees the frame on the screen behind the welcome; the banner and
+// the first plan come after it.
+void tst_MainFormDialogs::welcomeOverThePaintedFrame()
+{
+    QFETCH(QStringList, documents);
+    QFETCH(QString, planTitle);
+    TempDataDir data;
+    writePrefs("[General]\r\nTeamName=Eagles\r\n");
+    for (QString& document : documents) {
+        document = data.document(document);
+        QVERIFY(writeFile(document, "[Main]\r\nDate=1/2/2026\r\n"));
+    }
+    ScriptedPlatform platform;
+    platform.firstRun = true;
+    TMainForm form;
+    PaintCounter painted(form);
+    bool onScreen = false;
+    int paints = 0;
+    int plans = -1;
+    QString banner = QStringLiteral("unread");
+    platform.runDialog([&](QDialog& dialog) {
+        onScreen = form.isVisible() && form.windowHandle() && form.windowHandle()->isExposed();
+        paints = painted.paints;
+        plans = int(form.mdiArea()->subWindowList().size());
+        banner = form.teamBanner()->text();
+        click(dialog, "CloseBtn");
+    });
+    QSignalSpy firstShown(&form, &TMainForm::firstShowDone);
+    ShowWithDocuments(form, documents);
+    QTRY_COMPARE(firstShown.size(), 1);
+    QVERIFY(onScreen);
+    QVERIFY(paints > 0);
+    QCOMPARE(plans, 0);
+    QCOMPARE(banner, QString());
+    QCOMPARE(form.teamBanner()->text(), QStringLiteral("Eagles"));
+    QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(form.mdiArea()->subWindowList().constFirst()->widget()->windowTitle(), planTitle);
     QCOMPARE(dialogsRun(platform), QStringList{Caption});
     QVERIFY(platform.unanswered().isEmpty());
 }
@@ -143,7 +217,7 @@ void tst_MainFormDialogs::tasksOpenTheirWindowsModally()
     platform.runDialog(closeWith("CloseBtn"));
     platform.runDialog(closeWith("CancelBtn"));
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QCOMPARE(dialogsRun(platform),
              QStringList({Caption, "Preferences", "Players", "Drills", "Preferences"}));
     QCOMPARE(modal, QList<bool>({true, true, true, true}));
@@ -165,7 +239,7 @@ void tst_MainFormDialogs::settingsTakeEffectAtOnce()
         click(dialog, "OkBtn");
     });
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QCOMPARE(form.teamBanner()->text(), QStringLiteral("Eagles"));
     QVERIFY(form.mdiArea()->subWindowList().isEmpty());
     QVERIFY(platform.unanswered().isEmpty());
@@ -192,7 +266,7 @@ void tst_MainFormDialogs::createdOnFirstUseAndKept()
     ScriptedPlatform platform;
     platform.screen = QSize(1299, 1192);
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QVERIFY(form.findChildren<TAboutBox*>().isEmpty() &&
             form.findChildren<TPreferencesDlg*>().isEmpty() &&
             form.findChildren<TPlayersDlg*>().isEmpty());
@@ -243,7 +317,7 @@ void tst_MainFormDialogs::preferencesReloadTheBanner()
     writePrefs(atStart);
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     platform.runDialog([&](QDialog& dialog) {
         if (!whileOpen.isEmpty())
             writePrefs(whileOpen);
@@ -265,7 +339,7 @@ void tst_MainFormDialogs::playersListBesideTheOtherWindows()
     TempDataDir data;
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     auto* button = form.findChild<QWidget*>("actionPlayersListButton");
     QVERIFY(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);
