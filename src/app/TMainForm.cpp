@@ -182,7 +182,7 @@ QToolButton* TMainForm::addButton(QWidget* bar, int left, const QString& icon, c
     button->setObjectName(command->objectName() + QStringLiteral("Button"));
     button->setGeometry(left, 2, ButtonSize, ButtonSize);
     button->setAutoRaise(true);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(icon)));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.bmp").arg(icon)));
     button->setIconSize(QSize(28, 28));
     button->setToolTip(tip);
     // The buttons follow whether a command exists, not the menu's plan state.
@@ -224,9 +224,7 @@ QWidget* TMainForm::createBannerPanel()
     m_teamName = new QLabel;
     m_teamName->setObjectName(QStringLiteral("TeamName"));
     m_teamName->setAlignment(Qt::AlignCenter);
-    QFont font = m_teamName->font();
-    font.setBold(true);
-    m_teamName->setFont(font);
+    // The face, size and style come with the team's name (RefreshTeamBanner).
     QPalette palette = m_teamName->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     m_teamName->setPalette(palette);
