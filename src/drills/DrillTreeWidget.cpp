@@ -111,7 +111,7 @@ void DrillTreeWidget::addNode(QTreeWidgetItem* parent, DrillNode* node)
 const QIcon& DrillTreeWidget::folderIcon()
 {
     if (m_folderIcon.isNull())
-        m_folderIcon = QIcon(QStringLiteral(":/drills/icons/folder.png"));
+        m_folderIcon = QIcon(QStringLiteral(":/drills/icons/folder.bmp"));
     return m_folderIcon;
 }
 

@@ -152,11 +152,11 @@ void TPlanDetailDlg::createControls()
     m_list->setObjectName(QStringLiteral("ActivityList"));
     m_list->setGeometry(ListGeometry);
 
-    m_insertBtn = new QPushButton(QIcon(QStringLiteral(":/plans/icons/insert.png")),
+    m_insertBtn = new QPushButton(QIcon(QStringLiteral(":/plans/icons/insert.bmp")),
                                   QStringLiteral("Insert"), this);
     m_insertBtn->setObjectName(QStringLiteral("InsertBtn"));
     m_insertBtn->setGeometry(InsertGeometry);
-    m_deleteBtn = new QPushButton(QIcon(QStringLiteral(":/plans/icons/delete.png")),
+    m_deleteBtn = new QPushButton(QIcon(QStringLiteral(":/plans/icons/delete.bmp")),
                                   QStringLiteral("Delete"), this);
     m_deleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
     m_deleteBtn->setGeometry(DeleteGeometry);
