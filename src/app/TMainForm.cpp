@@ -276,11 +276,15 @@ void TMainForm::RefreshTeamBanner()
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        // The welcome comes up over the painted frame, not an empty screen.
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The welcome comes up over the painted frame, not on an empty screen;
+    // without it the banner and the new plan come with the first paint.
+    if (Platform::instance().isFirstRun())
         FirstPaint::await(*this, [this] { FormShow(); });
-    }
+    else
+        FormShow();
 }
 
 void TMainForm::FormShow()

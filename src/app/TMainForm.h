@@ -46,7 +46,7 @@ public:
 
 signals:
     // The steps of the first showing (welcome, banner, new plan) are done;
-    // they run once the frame is on the screen.
+    // on the first run they wait until the frame is on the screen.
     void firstShowDone();
 
 protected:
