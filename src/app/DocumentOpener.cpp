@@ -61,10 +61,11 @@ void ShowWithDocuments(TMainForm& form, const QStringList& paths)
 {
     if (!paths.isEmpty()) {
         form.SuppressAutoNewPlan();
-        // In place of the new plan: after the welcome and the banner.
+        // In place of the new plan, after the welcome and the banner, once
+        // the frame is shown: a window opened earlier would end up beneath it.
         QObject::connect(
             &form, &TMainForm::firstShowDone, &form, [&form, paths] { OpenDocuments(form, paths); },
-            Qt::SingleShotConnection);
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
     form.showMaximized();
 }

@@ -181,6 +181,7 @@ void tst_MainFormDialogs::welcomeOverThePaintedFrame()
     QSignalSpy firstShown(&form, &TMainForm::firstShowDone);
     ShowWithDocuments(form, documents);
     QTRY_COMPARE(firstShown.size(), 1);
+    QCoreApplication::sendPostedEvents(&form, QEvent::MetaCall); // the documents
     QVERIFY(onScreen);
     QVERIFY(paints > 0);
     QCOMPARE(plans, 0);
