@@ -87,6 +87,8 @@ private slots:
     void menuOrder();
     void buttonBar_data();
     void buttonBar();
+    void pictures_data();
+    void pictures();
     void autoNewPlan_data();
     void autoNewPlan();
     void badPrefsStillStart_data();
@@ -232,9 +234,37 @@ void tst_TMainForm::buttonBar()
     QCOMPARE(button->geometry(), QRect(left, 2, 35, 35));
     QCOMPARE(button->toolTip(), tip);
     QVERIFY(button->autoRaise());
-    QVERIFY(!button->icon().isNull());
+    QCOMPARE(button->icon().availableSizes(), QList<QSize>{QSize(28, 28)});
     QCOMPARE(button->parentWidget()->objectName(), QStringLiteral("ButtonBar"));
     QCOMPARE(button->parentWidget()->findChildren<QToolButton*>().size(), 11);
+}
+
+void tst_TMainForm::pictures_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("size");
+
+    for (const char* name : {"newplan", "openplan", "save", "print", "drills", "evaluations",
+                             "scouting", "players", "teams", "preferences", "help"})
+        QTest::newRow(name) << QStringLiteral(":/icons/%1.bmp").arg(QLatin1String(name)) << 28;
+    QTest::newRow("program") << ":/icons/corvanta.bmp" << 64;
+    QTest::newRow("plan insert") << ":/plans/icons/insert.bmp" << 16;
+    QTest::newRow("plan delete") << ":/plans/icons/delete.bmp" << 16;
+    QTest::newRow("drill category") << ":/drills/icons/folder.bmp" << 16;
+}
+
+// Every picture is built in at the size it is shown and see-through around
+// its drawing: one that lost its alpha would show as a dark square.
+void tst_TMainForm::pictures()
+{
+    QFETCH(QString, path);
+    QFETCH(int, size);
+
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(size, size));
+    QVERIFY(image.hasAlphaChannel());
+    QVERIFY(qAlpha(image.pixel(0, 0)) < 128);
+    QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
 }
 
 void tst_TMainForm::autoNewPlan_data()
