@@ -8,23 +8,18 @@
 #include <fstream>
 #include <string>
 
-namespace {
-
-void report()
-{
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    std::printf("first-paint-ns %lld rss-kib %ld\n",
-                static_cast<long long>(std::chrono::nanoseconds(now).count()),
-                StartupProbe::residentKiB());
-    std::fflush(stdout);
-    QCoreApplication::exit(0);
-}
-
-} // namespace
-
 void StartupProbe::watch(QWidget& window)
 {
     FirstPaint::await(window, report);
+}
+
+void StartupProbe::report()
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    std::printf("first-paint-ns %lld rss-kib %ld\n",
+                static_cast<long long>(std::chrono::nanoseconds(now).count()), residentKiB());
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
 }
 
 long StartupProbe::residentKiB()

@@ -15,6 +15,8 @@ constexpr const char* EnvironmentSwitch = "CORVANTA_STARTUP_PROBE";
 // Reports after the next paint of `window` (its first, when it is not yet
 // shown).
 void watch(QWidget& window);
+// Prints the line and ends the event loop; the point callgrind can dump at.
+void report();
 // Resident memory of this process in KiB, 0 when unknown.
 long residentKiB();
 

@@ -6,10 +6,10 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QIcon>
 #include <QTreeWidgetItemIterator>
 
 namespace {

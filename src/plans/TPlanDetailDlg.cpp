@@ -20,12 +20,12 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QIcon>
 
 QList<TPlanDetailDlg*> TPlanDetailDlg::s_openWindows;
 
