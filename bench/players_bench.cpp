@@ -12,6 +12,7 @@
 #include "store/ProfileStore.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
@@ -45,8 +46,10 @@ std::vector<double> startUps(const QTemporaryDir& work, const char* prefs)
     for (int run = 0; run < Runs; ++run) {
         times.push_back(millisecondsOf([] {
             TMainForm form;
+            QEventLoop firstShowing; // until the new plan is there
+            QObject::connect(&form, &TMainForm::firstShowDone, &firstShowing, &QEventLoop::quit);
             form.show();
-            QCoreApplication::processEvents();
+            firstShowing.exec();
         }));
     }
     return times;

@@ -11,5 +11,5 @@ QIcon LoadApplicationIcon()
         if (!icon.availableSizes().isEmpty())
             return icon;
     }
-    return QIcon(QStringLiteral(":/icons/corvanta.png"));
+    return QIcon(QStringLiteral(":/icons/corvanta.bmp"));
 }

@@ -59,8 +59,13 @@ void OpenDocuments(TMainForm& form, const QStringList& paths)
 
 void ShowWithDocuments(TMainForm& form, const QStringList& paths)
 {
-    if (!paths.isEmpty())
+    if (!paths.isEmpty()) {
         form.SuppressAutoNewPlan();
+        // In place of the new plan, after the welcome and the banner, once
+        // the frame is shown: a window opened earlier would end up beneath it.
+        QObject::connect(
+            &form, &TMainForm::firstShowDone, &form, [&form, paths] { OpenDocuments(form, paths); },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
     form.showMaximized();
-    OpenDocuments(form, paths);
 }

@@ -130,7 +130,7 @@ QFrame* TFirstTimeDlg::createTaskPanel()
         auto* button = new QPushButton(panel);
         button->setObjectName(QString::fromLatin1(task.button));
         button->setGeometry(16, task.top, 75, 48);
-        button->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(task.icon))));
+        button->setIcon(QIcon(QStringLiteral(":/icons/%1.bmp").arg(QLatin1String(task.icon))));
         button->setIconSize(QSize(32, 32));
         button->setToolTip(QString::fromLatin1(task.tip));
         connect(button, &QPushButton::clicked, this, task.handler);

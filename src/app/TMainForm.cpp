@@ -1,10 +1,11 @@
 #include "app/TMainForm.h"
 
+#include "app/FirstPaint.h"
+#include "app/MenuShortcuts.h"
+#include "app/PlanSubWindow.h"
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
 #include "drills/DrillWindows.h"
-#include "app/MenuShortcuts.h"
-#include "app/PlanSubWindow.h"
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
 #include "evaluations/DocumentChooser.h"
@@ -181,7 +182,7 @@ QToolButton* TMainForm::addButton(QWidget* bar, int left, const QString& icon, c
     button->setObjectName(command->objectName() + QStringLiteral("Button"));
     button->setGeometry(left, 2, ButtonSize, ButtonSize);
     button->setAutoRaise(true);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(icon)));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.bmp").arg(icon)));
     button->setIconSize(QSize(28, 28));
     button->setToolTip(tip);
     // The buttons follow whether a command exists, not the menu's plan state.
@@ -223,9 +224,7 @@ QWidget* TMainForm::createBannerPanel()
     m_teamName = new QLabel;
     m_teamName->setObjectName(QStringLiteral("TeamName"));
     m_teamName->setAlignment(Qt::AlignCenter);
-    QFont font = m_teamName->font();
-    font.setBold(true);
-    m_teamName->setFont(font);
+    // The face, size and style come with the team's name (RefreshTeamBanner).
     QPalette palette = m_teamName->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     m_teamName->setPalette(palette);
@@ -277,10 +276,15 @@ void TMainForm::RefreshTeamBanner()
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The welcome comes up over the painted frame, not on an empty screen;
+    // without it the banner and the new plan come with the first paint.
+    if (Platform::instance().isFirstRun())
+        FirstPaint::await(*this, [this] { FormShow(); });
+    else
         FormShow();
-    }
 }
 
 void TMainForm::FormShow()
@@ -294,6 +298,7 @@ void TMainForm::FormShow()
     RefreshTeamBanner();
     if (m_autoNewPlan && GeneralSettings::readYesNo("AutoNewPlan", true))
         CmNewPlan();
+    emit firstShowDone();
 }
 
 void TMainForm::CmNewPlan()

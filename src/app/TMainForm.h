@@ -44,6 +44,11 @@ public:
     // The first showing opens no new plan: documents are opened instead.
     void SuppressAutoNewPlan() { m_autoNewPlan = false; }
 
+signals:
+    // The steps of the first showing (welcome, banner, new plan) are done;
+    // on the first run they wait until the frame is on the screen.
+    void firstShowDone();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -28,8 +28,10 @@ int main(int argc, char** argv)
 
         TMainForm mainForm;
         CorvantaApplication::setWindowIcon(LoadApplicationIcon());
+        // The frame is measured with what its first showing adds, the new plan.
         if (qEnvironmentVariableIsSet(StartupProbe::EnvironmentSwitch))
-            StartupProbe::watch(mainForm);
+            QObject::connect(&mainForm, &TMainForm::firstShowDone, &mainForm,
+                             [&mainForm] { StartupProbe::watch(mainForm); });
 
         ShowWithDocuments(mainForm, documents);
         return CorvantaApplication::exec();

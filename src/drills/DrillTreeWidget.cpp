@@ -6,10 +6,10 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QStyle>
 #include <QTreeWidgetItemIterator>
 
 namespace {
@@ -107,12 +107,11 @@ void DrillTreeWidget::addNode(QTreeWidgetItem* parent, DrillNode* node)
         addTopLevelItem(item);
 }
 
-// The style makes a new icon, reading its pictures, on every request: one is
-// asked for once and shared by every category.
+// One icon, read once and shared by every category.
 const QIcon& DrillTreeWidget::folderIcon()
 {
     if (m_folderIcon.isNull())
-        m_folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
+        m_folderIcon = QIcon(QStringLiteral(":/drills/icons/folder.bmp"));
     return m_folderIcon;
 }
 

@@ -20,12 +20,12 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 
 QList<TPlanDetailDlg*> TPlanDetailDlg::s_openWindows;
 
@@ -152,11 +152,11 @@ void TPlanDetailDlg::createControls()
     m_list->setObjectName(QStringLiteral("ActivityList"));
     m_list->setGeometry(ListGeometry);
 
-    m_insertBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowDown),
+    m_insertBtn = new QPushButton(QIcon(QStringLiteral(":/plans/icons/insert.bmp")),
                                   QStringLiteral("Insert"), this);
     m_insertBtn->setObjectName(QStringLiteral("InsertBtn"));
     m_insertBtn->setGeometry(InsertGeometry);
-    m_deleteBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogDiscardButton),
+    m_deleteBtn = new QPushButton(QIcon(QStringLiteral(":/plans/icons/delete.bmp")),
                                   QStringLiteral("Delete"), this);
     m_deleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
     m_deleteBtn->setGeometry(DeleteGeometry);

@@ -137,7 +137,10 @@ void tst_DocumentOpener::open()
     }
 
     TMainForm form;
+    QSignalSpy firstShown(&form, &TMainForm::firstShowDone);
     ShowWithDocuments(form, arguments);
+    QTRY_COMPARE(firstShown.size(), 1); // the documents open in place of the new plan
+    QCoreApplication::sendPostedEvents(&form, QEvent::MetaCall);
 
     QCOMPARE(planPaths(form), plans);
     QCOMPARE(m_platform->messages(), messages);

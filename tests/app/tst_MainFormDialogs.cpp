@@ -1,8 +1,10 @@
 #include "FileBytes.h"
 #include "ScriptedPlatform.h"
+#include "ShowFrame.h"
 #include "TempDataDir.h"
 #include "WidgetLookup.h"
 
+#include "app/DocumentOpener.h"
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
 #include "app/TMainForm.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -57,6 +60,8 @@ class tst_MainFormDialogs : public QObject
 private slots:
     void firstTimeHelpAndClose();
     void shownOnceOnTheFirstStart();
+    void welcomeOverThePaintedFrame_data();
+    void welcomeOverThePaintedFrame();
     void tasksOpenTheirWindowsModally();
     void settingsTakeEffectAtOnce();
     void flagKeptInTheSettingsFile();
@@ -97,14 +102,60 @@ void tst_MainFormDialogs::shownOnceOnTheFirstStart()
     });
     {
         TMainForm form;
-        form.show();
+        QVERIFY(ShowFrame(form));
         QVERIFY(form.findChildren<TFirstTimeDlg*>().isEmpty()); // destroyed when closed
     }
     QVERIFY(clearedBeforeShown);
     QCOMPARE(dialogsRun(platform), QStringList{Caption});
 
     TMainForm second;
-    second.show();
+    QVERIFY(ShowFrame(second));
+    QCOMPARE(dialogsRun(platform), QStringList{Caption});
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::welcomeOverThePaintedFrame_data()
+{
+    QTest::addColumn<QStringList>("documents");
+    QTest::addColumn<QString>("planTitle");
+    QTest::newRow("the new plan") << QStringList() << "New Plan";
+    QTest::newRow("a plan named at start") << QStringList{"MONDAY.pln"} << "MONDAY.pln";
+}
+
+// The coach sees the frame on the screen behind the welcome; the banner and
+// the first plan come after it.
+void tst_MainFormDialogs::welcomeOverThePaintedFrame()
+{
+    QFETCH(QStringList, documents);
+    QFETCH(QString, planTitle);
+    TempDataDir data;
+    writePrefs("[General]\r\nTeamName=Eagles\r\n");
+    for (QString& document : documents) {
+        document = data.document(document);
+        QVERIFY(writeFile(document, "[Main]\r\nDate=1/2/2026\r\n"));
+    }
+    ScriptedPlatform platform;
+    platform.firstRun = true;
+    TMainForm form;
+    bool onScreen = false;
+    int plans = -1;
+    QString banner = QStringLiteral("unread");
+    platform.runDialog([&](QDialog& dialog) {
+        onScreen = form.windowHandle() && form.windowHandle()->isExposed();
+        plans = int(form.mdiArea()->subWindowList().size());
+        banner = form.teamBanner()->text();
+        click(dialog, "CloseBtn");
+    });
+    QSignalSpy firstShown(&form, &TMainForm::firstShowDone);
+    ShowWithDocuments(form, documents);
+    QTRY_COMPARE(firstShown.size(), 1);
+    QCoreApplication::sendPostedEvents(&form, QEvent::MetaCall); // the documents
+    QVERIFY(onScreen);
+    QCOMPARE(plans, 0);
+    QCOMPARE(banner, QString());
+    QCOMPARE(form.teamBanner()->text(), QStringLiteral("Eagles"));
+    QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(form.mdiArea()->subWindowList().constFirst()->widget()->windowTitle(), planTitle);
     QCOMPARE(dialogsRun(platform), QStringList{Caption});
     QVERIFY(platform.unanswered().isEmpty());
 }
@@ -134,7 +185,7 @@ void tst_MainFormDialogs::tasksOpenTheirWindowsModally()
     platform.runDialog(closeWith("CloseBtn"));
     platform.runDialog(closeWith("CancelBtn"));
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QCOMPARE(dialogsRun(platform),
              QStringList({Caption, "Preferences", "Players", "Drills", "Preferences"}));
     QCOMPARE(modal, QList<bool>({true, true, true, true}));
@@ -156,7 +207,7 @@ void tst_MainFormDialogs::settingsTakeEffectAtOnce()
         click(dialog, "OkBtn");
     });
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QCOMPARE(form.teamBanner()->text(), QStringLiteral("Eagles"));
     QVERIFY(form.mdiArea()->subWindowList().isEmpty());
     QVERIFY(platform.unanswered().isEmpty());
@@ -183,7 +234,7 @@ void tst_MainFormDialogs::createdOnFirstUseAndKept()
     ScriptedPlatform platform;
     platform.screen = QSize(1299, 1192);
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QVERIFY(form.findChildren<TAboutBox*>().isEmpty() &&
             form.findChildren<TPreferencesDlg*>().isEmpty() &&
             form.findChildren<TPlayersDlg*>().isEmpty());
@@ -234,7 +285,7 @@ void tst_MainFormDialogs::preferencesReloadTheBanner()
     writePrefs(atStart);
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     platform.runDialog([&](QDialog& dialog) {
         if (!whileOpen.isEmpty())
             writePrefs(whileOpen);
@@ -256,7 +307,7 @@ void tst_MainFormDialogs::playersListBesideTheOtherWindows()
     TempDataDir data;
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     auto* button = form.findChild<QWidget*>("actionPlayersListButton");
     QVERIFY(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);

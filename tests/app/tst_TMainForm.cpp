@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "ShowFrame.h"
 #include "TempDataDir.h"
 
 #include "app/TMainForm.h"
@@ -86,6 +87,8 @@ private slots:
     void menuOrder();
     void buttonBar_data();
     void buttonBar();
+    void pictures_data();
+    void pictures();
     void autoNewPlan_data();
     void autoNewPlan();
     void badPrefsStillStart_data();
@@ -231,9 +234,37 @@ void tst_TMainForm::buttonBar()
     QCOMPARE(button->geometry(), QRect(left, 2, 35, 35));
     QCOMPARE(button->toolTip(), tip);
     QVERIFY(button->autoRaise());
-    QVERIFY(!button->icon().isNull());
+    QCOMPARE(button->icon().availableSizes(), QList<QSize>{QSize(28, 28)});
     QCOMPARE(button->parentWidget()->objectName(), QStringLiteral("ButtonBar"));
     QCOMPARE(button->parentWidget()->findChildren<QToolButton*>().size(), 11);
+}
+
+void tst_TMainForm::pictures_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("size");
+
+    for (const char* name : {"newplan", "openplan", "save", "print", "drills", "evaluations",
+                             "scouting", "players", "teams", "preferences", "help"})
+        QTest::newRow(name) << QStringLiteral(":/icons/%1.bmp").arg(QLatin1String(name)) << 28;
+    QTest::newRow("program") << ":/icons/corvanta.bmp" << 64;
+    QTest::newRow("plan insert") << ":/plans/icons/insert.bmp" << 16;
+    QTest::newRow("plan delete") << ":/plans/icons/delete.bmp" << 16;
+    QTest::newRow("drill category") << ":/drills/icons/folder.bmp" << 16;
+}
+
+// Every picture is built in at the size it is shown and see-through around
+// its drawing: one that lost its alpha would show as a dark square.
+void tst_TMainForm::pictures()
+{
+    QFETCH(QString, path);
+    QFETCH(int, size);
+
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(size, size));
+    QVERIFY(image.hasAlphaChannel());
+    QVERIFY(qAlpha(image.pixel(0, 0)) < 128);
+    QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
 }
 
 void tst_TMainForm::autoNewPlan_data()
@@ -257,7 +288,7 @@ void tst_TMainForm::autoNewPlan()
         writePrefs(prefs);
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     const QList<QMdiSubWindow*> windows = form.mdiArea()->subWindowList();
     QCOMPARE(windows.size(), plans);
     if (plans == 1) {
@@ -287,7 +318,7 @@ void tst_TMainForm::badPrefsStillStart()
     writePrefs(prefs);
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QCOMPARE(form.mdiArea()->subWindowList().size(), 1); // the default: a new plan
     QCOMPARE(form.teamBanner()->text(), QString());
     QVERIFY(platform.shown.isEmpty());
@@ -299,7 +330,7 @@ void tst_TMainForm::placesPlanLikeThePreviousOne()
     ScriptedPlatform platform;
     TMainForm form;
     form.resize(900, 700);
-    form.show();
+    QVERIFY(ShowFrame(form));
     QMdiSubWindow* first = form.mdiArea()->subWindowList().constFirst();
     QVERIFY(first->isMaximized());
 
@@ -320,7 +351,7 @@ void tst_TMainForm::lastPlanClosedDisablesPlanCommands()
     TempDataDir data;
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QAction* save = action(form, QStringLiteral("actionSave"));
     QAction* saveAs = action(form, QStringLiteral("actionSaveAs"));
     QAction* print = action(form, QStringLiteral("actionPrint"));
@@ -345,7 +376,7 @@ void tst_TMainForm::commandsWithoutPlanDoNothing()
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     action(form, QStringLiteral("actionSaveAs"))->trigger();
     action(form, QStringLiteral("actionSave"))->trigger();
     action(form, QStringLiteral("actionPrint"))->trigger();
@@ -358,7 +389,7 @@ void tst_TMainForm::closingWritesGeometry()
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     const QRect frame = form.frameGeometry();
     QVERIFY(form.close());
     QCOMPARE(readPrefs(),
@@ -418,7 +449,7 @@ void tst_TMainForm::teamBannerAt24Points()
     ScriptedPlatform platform;
     TMainForm form;
     QCOMPARE(form.teamBanner()->text(), QString());
-    form.show();
+    QVERIFY(ShowFrame(form));
     QCOMPARE(form.teamBanner()->text(), QStringLiteral("Eagles"));
     QCOMPARE(form.teamBanner()->font().pointSize(), 24);
 }
@@ -428,7 +459,7 @@ void tst_TMainForm::windowMenuListsPlans()
     TempDataDir data;
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     action(form, QStringLiteral("actionNewPlan"))->trigger();
     QMenu* windowMenu = form.menuBar()->actions().at(2)->menu();
     emit windowMenu->aboutToShow();
@@ -446,7 +477,7 @@ void tst_TMainForm::openPlanStartsInPathFolder()
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\nPath=" + data.folder().toUtf8() + "\r\n");
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     platform.cancelDialog();
     action(form, QStringLiteral("actionOpenPlan"))->trigger();
     QVERIFY(form.mdiArea()->subWindowList().isEmpty());
@@ -474,7 +505,7 @@ void tst_TMainForm::exitAsksEachChangedPlanLeastRecentFirst()
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QApplication::setActiveWindow(&form);
     platform.chooseFile(writePlan(data, QStringLiteral("A.pln")));
     action(form, QStringLiteral("actionOpenPlan"))->trigger();
@@ -498,7 +529,7 @@ void tst_TMainForm::exitStopsWhenASaveIsAbandoned()
     TempDataDir data;
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QApplication::setActiveWindow(&form);
     QMdiSubWindow* plan = form.mdiArea()->subWindowList().constFirst();
     editPlan(plan);
@@ -539,7 +570,7 @@ void tst_TMainForm::documentCommands()
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     platform.cancelDialog();
     action(form, command)->trigger();
     QVERIFY(!readPrefs().contains(key));
@@ -569,7 +600,7 @@ void tst_TMainForm::exitClosesHelpAndDrillList()
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     action(form, QStringLiteral("actionDrills"))->trigger();
     HelpWindow::showTopic(100);
     action(form, QStringLiteral("actionExit"))->trigger();
@@ -611,7 +642,7 @@ void tst_TMainForm::menuShortcutsComeFirst()
     TempDataDir data;
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     QWidget* plan = form.mdiArea()->subWindowList().constFirst()->widget();
     QWidget* window = where == 0 ? plan : TDrillCat::instance();
     QAction* command = nullptr;
@@ -667,7 +698,7 @@ void tst_TMainForm::planWindowsKeepTheirSize()
     ScriptedPlatform platform;
     TMainForm form;
     form.resize(1000, 900);
-    form.show();
+    QVERIFY(ShowFrame(form));
     const QList<QMdiSubWindow*> windows = newPlans(form, plans - 1);
     QAction* cascadeCommand = action(form, QStringLiteral("actionCascade"));
     if (cascaded) {
@@ -701,7 +732,7 @@ void tst_TMainForm::minimisedWindows()
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
+    QVERIFY(ShowFrame(form));
     const QList<QMdiSubWindow*> windows = newPlans(form, minimised + normal);
     for (int i = 0; i < minimised; ++i) {
         form.mdiArea()->setActiveSubWindow(windows.at(i)); // its own minimise button
