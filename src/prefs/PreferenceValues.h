@@ -21,8 +21,8 @@ struct PreferenceValues
 
 namespace Preferences {
 
-// Longest team name the file gives back; the name field takes no more.
-inline constexpr int MaxTeamNameLength = 255;
+// Longest team name the file gives back; a longer one is cut on writing.
+inline constexpr std::size_t MaxTeamNameLength = 255;
 
 // Each setting from section "General", or its default when it is missing.
 PreferenceValues Read();

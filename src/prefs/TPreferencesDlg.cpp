@@ -95,8 +95,6 @@ void TPreferencesDlg::createControls()
     m_teamName = new QLineEdit(team);
     m_teamName->setObjectName(QStringLiteral("TeamName"));
     m_teamName->setGeometry(72, 16, 221, 22);
-    // What is shown is what the file gives back.
-    m_teamName->setMaxLength(Preferences::MaxTeamNameLength);
     auto* label = new QLabel(QStringLiteral("&Team Name"), team);
     label->setObjectName(QStringLiteral("TeamNameLbl"));
     label->move(8, 20);
