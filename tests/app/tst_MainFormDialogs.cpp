@@ -62,7 +62,6 @@ private slots:
     void createdOnFirstUseAndKept();
     void preferencesReloadTheBanner_data();
     void preferencesReloadTheBanner();
-    void playersListBesideTheOtherWindows();
 };
 
 void tst_MainFormDialogs::shownOnceOnTheFirstStart()
@@ -231,23 +230,6 @@ void tst_MainFormDialogs::preferencesReloadTheBanner()
     QCOMPARE(form.teamBanner()->text(), banner);
     QCOMPARE(form.teamBanner()->font().pointSize(), 24);
     QVERIFY(platform.unanswered().isEmpty());
-}
-
-void tst_MainFormDialogs::playersListBesideTheOtherWindows()
-{
-    TempDataDir data;
-    ScriptedPlatform platform;
-    TMainForm form;
-    form.show();
-    auto* button = form.findChild<QWidget*>("actionPlayersListButton");
-    QVERIFY(button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton);
-    trigger(form, "actionPlayersList");
-    const QList<TPlayersDlg*> lists = form.findChildren<TPlayersDlg*>();
-    QCOMPARE(lists.size(), 1);
-    QVERIFY(lists.first()->isVisible());
-    QCOMPARE(lists.first()->windowModality(), Qt::NonModal);
-    QVERIFY(platform.shown.isEmpty());
 }
 
 QTEST_MAIN(tst_MainFormDialogs)
