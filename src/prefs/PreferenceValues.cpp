@@ -3,6 +3,7 @@
 #include "prefs/GeneralSettings.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
+#include "store/TextEncoding.h"
 
 namespace Preferences {
 
@@ -41,7 +42,9 @@ bool Write(const PreferenceValues& values)
     file.writeText(Section, "AutoNewPlan", yesNo(values.autoNewPlan));
     file.writeText(Section, "ShowDefEmphasis", yesNo(values.showDefEmphasis));
     file.writeText(Section, "ShowOffEmphasis", yesNo(values.showOffEmphasis));
-    file.writeText(Section, "TeamName", values.teamName);
+    file.writeText(
+        Section, "TeamName",
+        std::string(TextEncoding::leadingCharacters(values.teamName, MaxTeamNameLength)));
     file.writeInt(Section, "TeamColorFG", values.teamColorFG);
     file.writeInt(Section, "TeamColorBG", values.teamColorBG);
     file.writeText(Section, "TeamFontName", values.teamFontName);

@@ -21,7 +21,8 @@ struct PreferenceValues
 
 namespace Preferences {
 
-// Longest team name the file gives back; the name field takes no more.
+// Longest team name the file gives back: the name field takes no more, and a
+// longer name handed to the writer is cut to it.
 inline constexpr int MaxTeamNameLength = 255;
 
 // Each setting from section "General", or its default when it is missing.

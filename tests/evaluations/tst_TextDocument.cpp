@@ -55,12 +55,12 @@ void tst_TextDocument::load_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("expected"); // date, team, then the lines
 
-    QTest::newRow("Windows evaluation: CR LF, 1252, stale key, missing line")
+    QTest::newRow("CR LF, 1252, stale key, missing line")
         << "evaluation"
         << QByteArray("[Evaluation]\r\nDate=10/3/98\r\nOpponent=M\xfcnster\r\nNumLines=3\r\n"
                       "Line0=Box out \x96 always\r\nLine2=last\r\nLine3=stale\r\n")
         << QStringList{"10/3/98", "Münster", "Box out – always", " ", "last"};
-    QTest::newRow("Windows report: Team, an empty line")
+    QTest::newRow("report: Team, an empty line")
         << "report"
         << QByteArray("[Main]\r\nTeam=Eagles\r\nDate=2/14/99\r\nOpponent=no\r\nNumLines=2\r\n"
                       "Line0=Zone\r\nLine1=\r\n")
@@ -114,7 +114,6 @@ void tst_TextDocument::storedLines_data()
     QTest::addColumn<QStringList>("stored");
 
     const QString full(255, QLatin1Char('a'));
-    QTest::newRow("nothing") << QStringList() << QStringList();
     QTest::newRow("only the last empty line dropped")
         << QStringList{"", "a", "", ""} << QStringList{"", "a", ""};
     QTest::newRow("255 characters stay whole") << QStringList{full} << QStringList{full};

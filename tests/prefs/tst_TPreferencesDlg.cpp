@@ -36,10 +36,10 @@ class tst_TPreferencesDlg : public QObject, private WindowTest
 private slots:
     void init();
     void cleanup();
-    void layout();
     void load_data();
     void load();
-    void okWritesEightKeysInOrder();
+    void ok_data();
+    void ok();
     void cancelAndTitleBarWriteNothing_data();
     void cancelAndTitleBarWriteNothing();
     void fontAndColor_data();
@@ -72,20 +72,6 @@ int tst_TPreferencesDlg::run(const QByteArray& stored,
     m_platform->runDialog(
         [&script](QDialog& dialog) { script(static_cast<TPreferencesDlg&>(dialog)); });
     return m_dialog->run();
-}
-
-void tst_TPreferencesDlg::layout()
-{
-    m_platform->screen = QSize(1029, 823);
-    run(QByteArray(), [this](TPreferencesDlg& dialog) {
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Preferences"));
-        QCOMPARE(QRect(dialog.pos(), dialog.size()), QRect(350, 300, 329, 223)); // centred
-        QCOMPARE(control<QLineEdit>(dialog, "TeamName")->maxLength(), 255);
-        QVERIFY(control<QPushButton>(dialog, "OkBtn")->isDefault());
-        click(dialog, "HelpBtn");
-        QCOMPARE(m_platform->helpTopics, QList<int>{117});
-        dialog.reject();
-    });
 }
 
 void tst_TPreferencesDlg::load_data()
@@ -132,36 +118,55 @@ void tst_TPreferencesDlg::load()
     });
 }
 
-void tst_TPreferencesDlg::okWritesEightKeysInOrder()
+void tst_TPreferencesDlg::ok_data()
 {
-    // Keys already there keep their places; the others follow in the fixed order.
-    const int result =
-        run("[General]\r\nPath=/plans/\r\nTeamFontName=Old\r\n", [](TPreferencesDlg& dialog) {
-            control<QCheckBox>(dialog, "AutoNewPlan")->setChecked(false);
-            control<QCheckBox>(dialog, "DisplayOffEmphasis")->setChecked(false);
-            control<QLineEdit>(dialog, "TeamName")->setText("Eagles");
-            click(dialog, "OkBtn");
-        });
-    QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(readFile(m_data->file("prefs.db")),
-             QByteArray("[General]\r\nPath=/plans/\r\nTeamFontName=Old\r\nAutoNewPlan=FALSE\r\n"
-                        "ShowDefEmphasis=TRUE\r\nShowOffEmphasis=FALSE\r\nTeamName=Eagles\r\n"
-                        "TeamColorFG=16711680\r\nTeamColorBG=16777215\r\nTeamFontStyle=1\r\n"));
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("checks"); // AutoNewPlan, DisplayDefEmphasis, DisplayOffEmphasis
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("saved");
 
-    // An empty file: every key written, the face as the empty value.
-    QVERIFY(QFile::remove(m_data->file("prefs.db")));
-    run(QByteArray(), [](TPreferencesDlg& dialog) { click(dialog, "OkBtn"); });
-    QCOMPARE(readFile(m_data->file("prefs.db")),
-             QByteArray("[General]\r\nAutoNewPlan=TRUE\r\nShowDefEmphasis=TRUE\r\n"
-                        "ShowOffEmphasis=TRUE\r\nTeamName=\r\nTeamColorFG=16711680\r\n"
-                        "TeamColorBG=16777215\r\nTeamFontName=\r\nTeamFontStyle=1\r\n"));
+    const QString longName = QString(300, QChar(0xe9));
+    QTest::newRow("keys already there keep their places")
+        << QByteArray("[General]\r\nPath=/plans/\r\nTeamFontName=Old\r\n") << "NYN"
+        << "Eagles"
+        << QByteArray("[General]\r\nPath=/plans/\r\nTeamFontName=Old\r\nAutoNewPlan=FALSE\r\n"
+                      "ShowDefEmphasis=TRUE\r\nShowOffEmphasis=FALSE\r\nTeamName=Eagles\r\n"
+                      "TeamColorFG=16711680\r\nTeamColorBG=16777215\r\nTeamFontStyle=1\r\n");
+    QTest::newRow("empty file: the face as the empty value")
+        << QByteArray() << "YYY"
+        << ""
+        << QByteArray("[General]\r\nAutoNewPlan=TRUE\r\nShowDefEmphasis=TRUE\r\n"
+                      "ShowOffEmphasis=TRUE\r\nTeamName=\r\nTeamColorFG=16711680\r\n"
+                      "TeamColorBG=16777215\r\nTeamFontName=\r\nTeamFontStyle=1\r\n");
+    QTest::newRow("a name pasted past 255 characters stops at 255")
+        << QByteArray() << "YYY" << longName
+        << "TeamName=" + QByteArray(255, '\xe9') + "\r\nTeamColorFG"; // one byte each in the file
+}
+
+void tst_TPreferencesDlg::ok()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, checks);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, saved);
+    const int result = run(stored, [&](TPreferencesDlg& dialog) {
+        const char* boxes[] = {"AutoNewPlan", "DisplayDefEmphasis", "DisplayOffEmphasis"};
+        for (int i = 0; i < 3; ++i)
+            control<QCheckBox>(dialog, boxes[i])->setChecked(checks[i] == 'Y');
+        QLineEdit* field = control<QLineEdit>(dialog, "TeamName");
+        field->insert(name); // as pasted: the field stops at 255 characters
+        QCOMPARE(field->text(), name.left(Preferences::MaxTeamNameLength));
+        click(dialog, "OkBtn");
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    const QByteArray file = readFile(m_data->file("prefs.db"));
+    QVERIFY2(saved.startsWith("[General]") ? file == saved : file.contains(saved), file);
 }
 
 void tst_TPreferencesDlg::cancelAndTitleBarWriteNothing_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("Cancel") << "cancel";
-    QTest::newRow("Escape") << "escape";
     QTest::newRow("title bar") << "close";
 }
 
@@ -173,8 +178,6 @@ void tst_TPreferencesDlg::cancelAndTitleBarWriteNothing()
         control<QCheckBox>(dialog, "AutoNewPlan")->setChecked(true);
         if (how == "cancel")
             click(dialog, "CancelBtn");
-        else if (how == "escape")
-            QTest::keyClick(&dialog, Qt::Key_Escape);
         else
             dialog.close();
     });
@@ -200,10 +203,6 @@ void tst_TPreferencesDlg::fontAndColor_data()
     QTest::newRow("bold italic underlined: 3, underline and size lost")
         << QByteArray() << "FontBtn" << QVariant(makeFont("Times", true, true, true))
         << QByteArray("TeamColorFG=16711680|TeamFontName=Times|TeamFontStyle=3");
-    QTest::newRow("a plain face") << EightKeys << "FontBtn"
-                                  << QVariant(makeFont("Courier", false, false))
-                                  << QByteArray("TeamColorFG=255|TeamFontName=Courier|"
-                                                "TeamFontStyle=0");
     QTest::newRow("Cancel with no face stored takes the dialog's face")
         << QByteArray() << "FontBtn" << cancel
         << QByteArray("TeamColorFG=16711680|TeamFontName=DejaVu Sans|TeamFontStyle=1");
@@ -254,7 +253,6 @@ void tst_TPreferencesDlg::failedWriteKeepsTheDialogOpen()
         QCOMPARE(control<QLineEdit>(dialog, "TeamName")->text(), QStringLiteral("Eagles"));
         QCOMPARE(m_platform->messages(), QStringList{"Cannot write the file " + path +
                                                      ".  The preferences were not saved."});
-        QCOMPARE(m_platform->beeps, 1);
         QVERIFY(QDir(path).removeRecursively());
         click(dialog, "OkBtn");
         QVERIFY(!dialog.isVisible());
