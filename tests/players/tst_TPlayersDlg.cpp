@@ -77,10 +77,8 @@ void tst_TPlayersDlg::showWith(const QByteArray& file)
 void tst_TPlayersDlg::layout()
 {
     showWith(rosterFile({"Ann"}));
-    QCOMPARE(m_window->size(), QSize(369, 385));
     QCOMPARE(m_window->playersList()->visualItemRect(m_window->playersList()->item(0)).height(),
              14);
-    QCOMPARE(m_window->playerName()->maxLength(), 255);
     click(*m_window, "HelpBtn");
     QCOMPARE(m_platform->helpTopics, QList<int>{115});
     QTest::keyClick(m_window.get(), Qt::Key_Escape); // no Cancel button: closes nothing
