@@ -68,8 +68,6 @@ void tst_TeamPrintout::heading_data()
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("sizeHeading");
 
-    QTest::newRow("2 players") << 2 << "Tuesday"
-                               << "2-Player Teams";
     QTest::newRow("11 players") << 11 << "Tuesday"
                                 << "11-Player Teams";
     QTest::newRow("empty description keeps its line") << 5 << ""

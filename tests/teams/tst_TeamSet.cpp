@@ -1,10 +1,9 @@
-#include "TeamWindowTest.h"
+#include "FileBytes.h"
 #include "TempDataDir.h"
 
 #include "teams/TeamDrop.h"
 #include "teams/TeamSet.h"
 
-#include <QDir>
 #include <QtTest>
 
 namespace {
@@ -43,58 +42,39 @@ private slots:
     void load();
     void savedKeysInOrder();
     void valuesThatChangeOnTheWay();
-    void windowsFile();
-    void failedWrite();
     void drop_data();
     void drop();
 };
 
-// teams2.db with the given body under [Main], read against a roster.
+// teams2.db with the given body under [Main], read against a roster; the
+// result is "team 1|team 2|unassigned".
 void tst_TeamSet::load_data()
 {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("roster");
-    QTest::addColumn<QString>("team1");
-    QTest::addColumn<QString>("team2");
-    QTest::addColumn<QString>("unassigned");
+    QTest::addColumn<QString>("shown");
 
     QTest::newRow("empty slots squeezed") << QByteArray("Tm0P0=\nTm0P1=\nTm0P2=Cy\n") << "Cy"
-                                          << "Cy"
-                                          << ""
-                                          << "";
-    QTest::newRow("name gone from the roster stays") << QByteArray("Tm0P0=Zed\n") << "Ann"
-                                                     << "Zed"
-                                                     << ""
-                                                     << "Ann";
-    QTest::newRow("capitals take the mixed case name") << QByteArray("Tm0P0=BOB\n") << "Ann,Bob"
-                                                       << "BOB"
-                                                       << ""
-                                                       << "Ann";
-    QTest::newRow("one placement takes one entry") << QByteArray("Tm0P0=bob\n") << "Bob,Bob"
-                                                   << "bob"
-                                                   << ""
-                                                   << "Bob";
+                                          << "Cy||";
+    QTest::newRow("gone from the roster, stays") << QByteArray("Tm0P0=Zed\n") << "Ann"
+                                                 << "Zed||Ann";
+    QTest::newRow("capitals take the mixed case") << QByteArray("Tm0P0=BOB\n") << "Ann,Bob"
+                                                  << "BOB||Ann";
+    QTest::newRow("one placement, one entry") << QByteArray("Tm0P0=bob\n") << "Bob,Bob"
+                                              << "bob||Bob";
     QTest::newRow("one name in two teams") << QByteArray("Tm0P0=Bob\nTm1P1=Bob\n") << "Bob,Cy"
-                                           << "Bob"
-                                           << "Bob"
-                                           << "Cy";
+                                           << "Bob|Bob|Cy";
     QTest::newRow("slots beyond N + 1 unread") << QByteArray("Tm0P2=Al\nTm0P3=Dan\n") << "Al,Dan"
-                                               << "Al"
-                                               << ""
-                                               << "Dan";
-    QTest::newRow("order as placed, not sorted") << QByteArray("Tm0P0=Zed\nTm0P1=Al\n") << ""
-                                                 << "Zed,Al"
-                                                 << ""
-                                                 << "";
+                                               << "Al||Dan";
+    QTest::newRow("order as placed") << QByteArray("Tm0P0=Zed\nTm0P1=Al\n") << ""
+                                     << "Zed,Al||";
 }
 
 void tst_TeamSet::load()
 {
     QFETCH(QByteArray, body);
     QFETCH(QString, roster);
-    QFETCH(QString, team1);
-    QFETCH(QString, team2);
-    QFETCH(QString, unassigned);
+    QFETCH(QString, shown);
 
     TempDataDir data;
     QVERIFY(writeFile(data.file("teams2.db"), "[Main]\n" + body));
@@ -102,9 +82,9 @@ void tst_TeamSet::load()
     Names players = names(roster);
     TakePlacedPlayers(set, players);
     QCOMPARE(set.teams.size(), std::size_t(40));
-    QCOMPARE(joined(set.teams[0].players), team1);
-    QCOMPARE(joined(set.teams[1].players), team2);
-    QCOMPARE(joined(players), unassigned);
+    QCOMPARE(joined(set.teams[0].players) + '|' + joined(set.teams[1].players) + '|' +
+                 joined(players),
+             shown);
     QCOMPARE(set.description, std::string("Teams for 12/8/2026"));
     QCOMPARE(set.teams[39].name, std::string("Team 40"));
 }
@@ -127,122 +107,57 @@ void tst_TeamSet::savedKeysInOrder()
     QCOMPARE(TeamSetFile::Read("teams2.db", 2, "other"), set);
 }
 
-// What cannot come back as typed: an empty team name is stored by number,
-// an empty description reads as the default, long values are cut at 255.
+// What cannot come back as typed: an empty description reads as the
+// default, a long one is cut at 255.
 void tst_TeamSet::valuesThatChangeOnTheWay()
 {
     TempDataDir data;
     TeamSet set = TeamSetFile::Empty(11, "today");
-    set.teams[9].name.clear();
-    set.teams[0].name = std::string(256, 'n');
     set.description.clear();
     QVERIFY(TeamSetFile::Write("teams11.db", 11, set));
     QVERIFY(readFile(data.file("teams11.db")).contains("Description=\r\n"));
-    TeamSet read = TeamSetFile::Read("teams11.db", 11, "today");
-    QCOMPARE(read.teams[9].name, std::string("Team 10"));
-    QCOMPARE(read.teams[0].name, std::string(255, 'n'));
+    const TeamSet read = TeamSetFile::Read("teams11.db", 11, "today");
     QCOMPARE(read.description, std::string("Teams for today"));
 
     set.description = std::string(300, 'd');
     QVERIFY(TeamSetFile::Write("teams11.db", 11, set));
     QVERIFY(readFile(data.file("teams11.db")).contains(QByteArray(300, 'd')));
-    read = TeamSetFile::Read("teams11.db", 11, "today");
-    QCOMPARE(read.description, std::string(255, 'd'));
+    QCOMPARE(TeamSetFile::Read("teams11.db", 11, "today").description, std::string(255, 'd'));
 }
 
-// A set saved by the Windows edition: CR LF lines, Windows-1252 bytes.
-void tst_TeamSet::windowsFile()
-{
-    TempDataDir data;
-    QVERIFY(writeFile(data.file("teams5.db"),
-                      "[Main]\r\nDescription=Caf\xe9 night\r\nTm0=Los Ni\xf1os\r\n"
-                      "Tm0P0=\r\nTm0P1=Jos\xe9\r\nTm13=Last\r\nTm13P5=Zo\xeb\r\n"));
-    const TeamSet set = TeamSetFile::Read("teams5.db", 5, "today");
-    QCOMPARE(set.description, std::string("Café night"));
-    QCOMPARE(set.teams[0].name, std::string("Los Niños"));
-    QCOMPARE(joined(set.teams[0].players), QString("José"));
-    QCOMPARE(set.teams[13].name, std::string("Last"));
-    QCOMPARE(joined(set.teams[13].players), QString("Zoë"));
-    Names roster{"José", "Zoë", "Ann"};
-    TakePlacedPlayers(set, roster);
-    QCOMPARE(joined(roster), QString("Ann"));
-}
-
-void tst_TeamSet::failedWrite()
-{
-    TempDataDir data;
-    QVERIFY(QDir().mkpath(data.file("teams4.db")));
-    QVERIFY(!TeamSetFile::Write("teams4.db", 4, TeamSetFile::Empty(4, "today")));
-    QVERIFY(QFileInfo(data.file("teams4.db")).isDir());
-}
-
+// "target|source|selected rows" before, "target|source" after; N = 0 drops
+// on the unassigned list.
 void tst_TeamSet::drop_data()
 {
-    QTest::addColumn<bool>("toUnassigned");
     QTest::addColumn<int>("playersPerTeam");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("targetAfter");
-    QTest::addColumn<QString>("sourceAfter");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
 
-    QTest::newRow("three onto a team of five with room for one") << false << 5 << "A,B,C,D,E"
-                                                                 << "P,Q,R,S"
-                                                                 << "0,2,3"
-                                                                 << "A,B,C,D,E,P"
-                                                                 << "Q,R,S";
-    QTest::newRow("full team takes nothing") << false << 2 << "A,B,C"
-                                             << "P,Q"
-                                             << "0,1"
-                                             << "A,B,C"
-                                             << "P,Q";
-    QTest::newRow("empty team takes up to N + 1 in source order") << false << 2 << ""
-                                                                  << "P,Q,R,S,T"
-                                                                  << "1,2,3,4"
-                                                                  << "Q,R,S"
-                                                                  << "P,T";
-    QTest::newRow("appended after the last entry") << false << 4 << "Zed,Al"
-                                                   << "Bo"
-                                                   << "0"
-                                                   << "Zed,Al,Bo"
-                                                   << "";
-    QTest::newRow("unassigned takes all in alphabetical places") << true << 2 << "Ann,Cy,Eve"
-                                                                 << "Zed,bob,Dan"
-                                                                 << "0,1,2"
-                                                                 << "Ann,bob,Cy,Dan,Eve,Zed"
-                                                                 << "";
-    QTest::newRow("unassigned puts a same name after its twin") << true << 2 << "Ann,Bob"
-                                                                << "Bob"
-                                                                << "0"
-                                                                << "Ann,Bob,Bob"
-                                                                << "";
-    QTest::newRow("nothing selected") << false << 3 << "A"
-                                      << "P,Q"
-                                      << ""
-                                      << "A"
-                                      << "P,Q";
+    QTest::newRow("room for one of three") << 5 << "A,B,C,D,E|P,Q,R,S|0,2,3"
+                                           << "A,B,C,D,E,P|Q,R,S";
+    QTest::newRow("empty team: N + 1 in order") << 2 << "|P,Q,R,S,T|1,2,3,4"
+                                                << "Q,R,S|P,T";
+    QTest::newRow("unassigned: alphabetical") << 0 << "Ann,Cy,Eve|Zed,bob,Dan|0,1,2"
+                                              << "Ann,bob,Cy,Dan,Eve,Zed|";
+    QTest::newRow("unassigned: after its twin") << 0 << "Ann,Bob|Bob|0"
+                                                << "Ann,Bob,Bob|";
 }
 
 void tst_TeamSet::drop()
 {
-    QFETCH(bool, toUnassigned);
     QFETCH(int, playersPerTeam);
-    QFETCH(QString, target);
-    QFETCH(QString, source);
-    QFETCH(QString, selected);
-    QFETCH(QString, targetAfter);
-    QFETCH(QString, sourceAfter);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
 
-    Names into = names(target);
-    Names from = names(source);
+    const QStringList parts = before.split(QLatin1Char('|'));
+    Names into = names(parts[0]);
+    Names from = names(parts[1]);
     std::vector<bool> marks(from.size());
-    for (const QString& index : selected.split(QLatin1Char(','), Qt::SkipEmptyParts))
+    for (const QString& index : parts[2].split(QLatin1Char(','), Qt::SkipEmptyParts))
         marks[index.toInt()] = true;
-    const auto kind = toUnassigned ? TeamDrop::ListKind::Unassigned : TeamDrop::ListKind::Team;
-    const Names moved = TeamDrop::DropPlayers(into, kind, playersPerTeam, from, marks, byName);
-    QCOMPARE(joined(into), targetAfter);
-    QCOMPARE(joined(from), sourceAfter);
-    QCOMPARE(moved.size() + from.size(), names(source).size());
+    const auto kind = playersPerTeam ? TeamDrop::ListKind::Team : TeamDrop::ListKind::Unassigned;
+    TeamDrop::DropPlayers(into, kind, playersPerTeam, from, marks, byName);
+    QCOMPARE(joined(into) + '|' + joined(from), after);
 }
 
 QTEST_GUILESS_MAIN(tst_TeamSet)
