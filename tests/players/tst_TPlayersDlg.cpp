@@ -120,6 +120,8 @@ void tst_TPlayersDlg::add_data()
     QTest::newRow("only blanks: nothing") << "   " << false << QStringList{"Al", "Zed"};
     QTest::newRow("control characters cut") << "\tBo\x01" << true << QStringList{"Al", "Bo", "Zed"};
     QTest::newRow("same name again") << "zed" << false << QStringList{"Al", "Zed", "zed"};
+    QTest::newRow("typed past 255: what the file gives back")
+        << QString(300, 'x') << false << QStringList{"Al", QString(255, 'x'), "Zed"};
 }
 
 void tst_TPlayersDlg::add()

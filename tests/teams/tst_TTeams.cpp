@@ -94,7 +94,10 @@ void tst_TTeams::layout()
     QCOMPARE(m_window->windowTitle(), caption);
     QCOMPARE(m_window->size(), client);
     QCOMPARE(tabCaptions(m_window->pageControl()), tabs);
+    // What is typed is what the file gives back.
+    QCOMPARE(m_window->description()->maxLength(), 255);
     for (int team = 1; team <= m_window->shape().teamCount(); ++team) {
+        QCOMPARE(m_window->teamEdit(team)->maxLength(), 255);
         TeamListWidget* list = m_window->teamList(team);
         QCOMPARE(list->height(), listHeight);
         // Every place has its row and no list scrolls.

@@ -42,6 +42,7 @@ private slots:
     void load();
     void savedKeysInOrder();
     void valuesThatChangeOnTheWay();
+    void setFromWindows();
     void drop_data();
     void drop();
 };
@@ -127,6 +128,25 @@ void tst_TeamSet::valuesThatChangeOnTheWay()
 
 // "target|source|selected rows" before, "target|source" after; N = 0 drops
 // on the unassigned list.
+// A set saved by the Windows edition: CR LF lines, Windows-1252 bytes, an
+// empty slot before a name and the last team of the set.
+void tst_TeamSet::setFromWindows()
+{
+    TempDataDir data;
+    QVERIFY(writeFile(data.file("teams5.db"),
+                      "[Main]\r\nDescription=Caf\xe9 night\r\nTm0=Los Ni\xf1os\r\n"
+                      "Tm0P0=\r\nTm0P1=Jos\xe9\r\nTm13=Last\r\nTm13P5=Zo\xeb\r\n"));
+    const TeamSet set = TeamSetFile::Read("teams5.db", 5, "today");
+    QCOMPARE(set.description, std::string("Café night"));
+    QCOMPARE(set.teams[0].name, std::string("Los Niños"));
+    QCOMPARE(joined(set.teams[0].players), QString("José"));
+    QCOMPARE(set.teams[13].name, std::string("Last"));
+    QCOMPARE(joined(set.teams[13].players), QString("Zoë"));
+    Names roster{"JOSÉ", "Zoë", "Ann"};
+    TakePlacedPlayers(set, roster);
+    QCOMPARE(joined(roster), QString("Ann"));
+}
+
 void tst_TeamSet::drop_data()
 {
     QTest::addColumn<int>("playersPerTeam");
