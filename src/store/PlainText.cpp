@@ -1,6 +1,7 @@
 #include "store/PlainText.h"
 
 #include "store/CaseFolding.h"
+#include "store/TextEncoding.h"
 
 namespace {
 
@@ -53,6 +54,20 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
     a.remove_prefix(i);
     b.remove_prefix(i);
     return MatchIgnoringCase(a, b) == a.size();
+}
+
+std::string FoldedName(std::string_view text)
+{
+    std::string folded;
+    folded.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (static_cast<unsigned char>(text[i]) < 0x80)
+            folded += lowerAscii(text[i++]);
+        else
+            TextEncoding::appendUtf8(folded, FoldCase(TextEncoding::nextCharacter(text, i)));
+    }
+    return folded;
 }
 
 std::string TrimControls(std::string_view text)

@@ -12,5 +12,8 @@ bool IsBlank(char c);
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimLeadingBlanks(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// The form two names share exactly when they are equal ignoring case, for
+// use as a key of a hash map.
+std::string FoldedName(std::string_view text);
 // Blanks and control characters cut from both ends of a typed text.
 std::string TrimControls(std::string_view text);

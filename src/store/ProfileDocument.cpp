@@ -128,13 +128,49 @@ void ProfileDocument::appendLines(std::string_view text)
     while (start < text.size()) {
         const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
-            m_lines.push_back(analyse(std::string(text.substr(start))));
+            appendLine(analyse(std::string(text.substr(start))));
             return;
         }
-        m_lines.push_back(analyse(std::string(text.substr(start, end - start))));
+        appendLine(analyse(std::string(text.substr(start, end - start))));
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n')
             ++start;
+    }
+}
+
+void ProfileDocument::appendLine(Line line)
+{
+    if (line.kind == Kind::Section) {
+        m_sections.emplace(FoldedName(line.name()), m_blocks.size());
+        m_blocks.emplace_back();
+    }
+    Block& block = m_blocks.back();
+    if (line.kind == Kind::Entry)
+        block.keys.emplace(FoldedName(line.name()), block.lines.size());
+    block.lines.push_back(std::move(line));
+}
+
+// Only blank lines may follow `position`, so no indexed entry moves.
+void ProfileDocument::insertLine(std::size_t block, std::size_t position, Line line)
+{
+    std::vector<Line>& lines = m_blocks[block].lines;
+    const Kind kind = line.kind;
+    if (kind == Kind::Entry)
+        m_blocks[block].keys.emplace(FoldedName(line.name()), position);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
+    // A key written as "[name]=..." reads back as a header of its own.
+    if (kind == Kind::Section)
+        rebuildBlocks();
+}
+
+void ProfileDocument::rebuildBlocks()
+{
+    std::vector<Block> blocks(1);
+    blocks.swap(m_blocks);
+    m_sections.clear();
+    for (Block& block : blocks) {
+        for (Line& line : block.lines)
+            appendLine(std::move(line));
     }
 }
 
@@ -173,45 +209,30 @@ ProfileDocument::Line ProfileDocument::analyse(std::string text)
     return line;
 }
 
-std::optional<std::size_t> ProfileDocument::findSection(std::string_view section) const
+const ProfileDocument::Block* ProfileDocument::findSection(std::string_view section) const
 {
-    section = TrimBlanks(section);
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].kind == Kind::Section && EqualsIgnoringCase(m_lines[i].name(), section))
-            return i;
-    }
-    return std::nullopt;
+    const auto found = m_sections.find(FoldedName(TrimBlanks(section)));
+    return found == m_sections.end() ? nullptr : &m_blocks[found->second];
 }
 
-std::size_t ProfileDocument::sectionEnd(std::size_t header) const
+std::optional<std::size_t> ProfileDocument::findKey(const Block& block, std::string_view key)
 {
-    std::size_t end = header + 1;
-    while (end < m_lines.size() && m_lines[end].kind != Kind::Section)
-        ++end;
-    return end;
-}
-
-std::optional<std::size_t> ProfileDocument::findKey(std::size_t header, std::size_t end,
-                                                    std::string_view key) const
-{
-    key = TrimBlanks(key);
-    for (std::size_t i = header + 1; i < end; ++i) {
-        if (m_lines[i].kind == Kind::Entry && EqualsIgnoringCase(m_lines[i].name(), key))
-            return i;
-    }
-    return std::nullopt;
+    const auto found = block.keys.find(FoldedName(TrimBlanks(key)));
+    if (found == block.keys.end())
+        return std::nullopt;
+    return found->second;
 }
 
 std::optional<std::string_view> ProfileDocument::findValue(std::string_view section,
                                                            std::string_view key) const
 {
-    const auto header = findSection(section);
-    if (!header)
+    const Block* block = findSection(section);
+    if (!block)
         return std::nullopt;
-    const auto line = findKey(*header, sectionEnd(*header), key);
+    const auto line = findKey(*block, key);
     if (!line)
         return std::nullopt;
-    return withoutQuotes(m_lines[*line].value());
+    return withoutQuotes(block->lines[*line].value());
 }
 
 int ProfileDocument::readText(std::string_view section, std::string_view key, std::string& buffer,
@@ -252,25 +273,26 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
     const std::string sectionName(TrimLeadingBlanks(singleLine(section)));
     const std::string keyName(TrimLeadingBlanks(singleLine(key)));
     const std::string text(TrimLeadingBlanks(singleLine(value)));
-    const auto header = findSection(sectionName);
-    if (!header) {
-        m_lines.push_back(analyse("[" + sectionName + "]"));
-        m_lines.push_back(analyse(keyName + "=" + text));
+    const Block* found = findSection(sectionName);
+    if (!found) {
+        appendLine(analyse("[" + sectionName + "]"));
+        appendLine(analyse(keyName + "=" + text));
         m_modified = true;
         return true;
     }
-    const std::size_t end = sectionEnd(*header);
-    if (const auto line = findKey(*header, end, keyName)) {
-        Line& entry = m_lines[*line];
+    const auto block = static_cast<std::size_t>(found - m_blocks.data());
+    std::vector<Line>& lines = m_blocks[block].lines;
+    if (const auto line = findKey(*found, keyName)) {
+        Line& entry = lines[*line];
         if (entry.value() == text)
             return false;
         entry = analyse(std::string(entry.name()) + "=" + text);
     } else {
-        std::size_t last = end;
-        while (last > *header + 1 && m_lines[last - 1].kind == Kind::Blank)
+        // A new key goes after the section's last line that is not blank.
+        std::size_t last = lines.size();
+        while (last > 1 && lines[last - 1].kind == Kind::Blank)
             --last;
-        m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(last),
-                       analyse(keyName + "=" + text));
+        insertLine(block, last, analyse(keyName + "=" + text));
     }
     m_modified = true;
     return true;
@@ -279,13 +301,17 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
 std::string ProfileDocument::serialise() const
 {
     std::size_t size = 0;
-    for (const Line& line : m_lines)
-        size += line.text.size() + 2;
+    for (const Block& block : m_blocks) {
+        for (const Line& line : block.lines)
+            size += line.text.size() + 2;
+    }
     std::string text;
     text.reserve(size);
-    for (const Line& line : m_lines) {
-        text += line.text;
-        text += "\r\n";
+    for (const Block& block : m_blocks) {
+        for (const Line& line : block.lines) {
+            text += line.text;
+            text += "\r\n";
+        }
     }
     switch (m_encoding) {
     case Encoding::Utf8WithMark:

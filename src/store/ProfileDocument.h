@@ -4,11 +4,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // One profile file in memory: its lines in order, each known as a section
 // header, a key=value entry or anything else, so that a change rewrites one
-// line and every other line goes back to disk as it came.
+// line and every other line goes back to disk as it came. The lines are held
+// in blocks, one per section header, with indexes by case-folded name, so
+// that finding a section or a key does not read the whole file.
 class ProfileDocument
 {
 public:
@@ -72,16 +75,28 @@ private:
         std::string_view value() const;
     };
 
+    // A section header and the lines up to the next one; the first block
+    // holds the lines before the first header and no header.
+    struct Block
+    {
+        std::vector<Line> lines;
+        // Case-folded key name to the first entry of that name in `lines`.
+        std::unordered_map<std::string, std::size_t> keys;
+    };
+
     static Line analyse(std::string text);
     void appendLines(std::string_view text);
+    void appendLine(Line line);
+    void insertLine(std::size_t block, std::size_t position, Line line);
+    void rebuildBlocks();
 
-    std::optional<std::size_t> findSection(std::string_view section) const;
-    std::size_t sectionEnd(std::size_t header) const;
-    std::optional<std::size_t> findKey(std::size_t header, std::size_t end,
-                                       std::string_view key) const;
+    const Block* findSection(std::string_view section) const;
+    static std::optional<std::size_t> findKey(const Block& block, std::string_view key);
     std::optional<std::string_view> findValue(std::string_view section, std::string_view key) const;
 
-    std::vector<Line> m_lines;
+    std::vector<Block> m_blocks = std::vector<Block>(1);
+    // Case-folded section name to the first block with that header.
+    std::unordered_map<std::string, std::size_t> m_sections;
     Encoding m_encoding = Encoding::Cp1252OrUtf8;
     bool m_modified = false;
     Source m_source = Source::Missing;

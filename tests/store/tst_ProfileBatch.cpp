@@ -104,6 +104,16 @@ void tst_ProfileBatch::sameBytesAsSingleWrites_data()
     QTest::newRow("values equal to the stored ones")
         << QByteArray("[s]\nk=1\nj = two\n")
         << BatchWrites{{"s", "k", "", 1, true}, {"S", "J", "two"}};
+    QTest::newRow("duplicate names, first one wins after writes")
+        << QByteArray("[s]\r\nk=1\r\n\r\n[S]\r\nk=2\r\nj=3\r\n")
+        << BatchWrites{{"s", "j", "new"},          {"S", "J", "again"},
+                       {"s", "k=dup", "5"},        {"s", "k", "6"},
+                       {"s", "\xE2\x84\xAA", "7"}, {"t", "k", "8"},
+                       {"T", "k=dup", "9"},        {"t", "K", "10"}};
+    QTest::newRow("key written as a section header")
+        << QByteArray("[a]\r\nk=1\r\n\r\n[b]\r\nk=2\r\n")
+        << BatchWrites{{"a", "[b]", "x"}, {"a", "k", "3"},    {"b", "k", "4"},
+                       {"a", "new", "5"}, {"c", "[c] ", "6"}, {"c", "k", "7"}};
 }
 
 void tst_ProfileBatch::sameBytesAsSingleWrites()
