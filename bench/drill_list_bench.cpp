@@ -3,6 +3,7 @@
 // sorted) and closing it (save).
 // Usage: drill_list_bench
 
+#include "BenchSession.h"
 #include "BenchTiming.h"
 
 #include "drills/DrillLibraryFile.h"
@@ -14,7 +15,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -56,11 +56,7 @@ void renameRoot(TDrillCat& window, int run)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir work;
-    InitDataDir(work.path().toStdString() + "/");
+    const BenchSession session(argc, argv);
 
     TDrillEntry entry;
     TDrillCat window;

@@ -4,6 +4,7 @@
 // left out). The roster holds 100 players.
 // Usage: teams_bench
 
+#include "BenchSession.h"
 #include "BenchTiming.h"
 
 #include "report/AppPrinter.h"
@@ -14,7 +15,6 @@
 
 #include <QApplication>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -47,11 +47,7 @@ void fillEverySet()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir work;
-    InitDataDir(work.path().toStdString() + "/");
+    const BenchSession session(argc, argv);
     writeRoster();
     fillEverySet();
 
@@ -67,7 +63,7 @@ int main(int argc, char** argv)
 
     QPrinter& printer = AppPrinter::printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(work.filePath(QStringLiteral("teams.pdf")));
+    printer.setOutputFileName(session.folder() + QStringLiteral("teams.pdf"));
     std::vector<double> print;
     for (int run = 0; run < Runs; ++run) {
         print.push_back(millisecondsOf([] {

@@ -3,6 +3,7 @@
 // (displayed lines from the text layout, one batch write).
 // Usage: text_document_bench
 
+#include "BenchSession.h"
 #include "BenchTiming.h"
 #include "ScriptedPlatform.h"
 
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 #include <cstdio>
@@ -69,12 +69,8 @@ void report(const char* what, const std::vector<Timing>& timings)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir work;
-    InitDataDir(work.path().toStdString() + "/");
-    const std::string path = work.path().toStdString() + "/LONG.gev";
+    const BenchSession session(argc, argv);
+    const std::string path = session.folder().toStdString() + "LONG.gev";
     const TextDocument document = longEvaluation();
 
     std::vector<Timing> save, load;
@@ -90,8 +86,8 @@ int main(int argc, char** argv)
     auto* ok = window.findChild<QPushButton*>(QStringLiteral("OkBtn"));
     std::vector<Timing> open, okSave;
     for (int run = 0; run < Runs; ++run) {
-        open.push_back(timingOf(
-            [&] { window.openDocument(QString::fromStdString(path), work.path() + "/"); }));
+        open.push_back(
+            timingOf([&] { window.openDocument(QString::fromStdString(path), session.folder()); }));
         platform.chooseFile(QString::fromStdString(path));
         okSave.push_back(timingOf([&] { QTest::mouseClick(ok, Qt::LeftButton); }));
     }
