@@ -1,7 +1,7 @@
 // What a coach waits for while planning: the time spans of a full schedule
 // recomputed on every field exit, and a whole plan saved and opened again.
 
-#include "plans/LocaleFormats.h"
+#include "formats/LocaleFormats.h"
 #include "plans/PlanFile.h"
 #include "plans/PracticePlan.h"
 #include "plans/TimeSpans.h"

@@ -3,11 +3,11 @@
 // Every locale writes today's date and noon so that it reads them again.
 // Input: one byte choosing the locale, then the typed text.
 
-#include "plans/CalendarDate.h"
-#include "plans/LocaleFormats.h"
+#include "formats/CalendarDate.h"
+#include "formats/LocaleFormats.h"
+#include "formats/TimeOfDay.h"
 #include "plans/PlanEntry.h"
 #include "plans/PlanFile.h"
-#include "plans/TimeOfDay.h"
 #include "plans/TimeSpans.h"
 
 #include <array>

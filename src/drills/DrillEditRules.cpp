@@ -1,7 +1,7 @@
 #include "drills/DrillEditRules.h"
 
 #include "drills/DrillNode.h"
-#include "plans/WholeNumber.h"
+#include "formats/WholeNumber.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "drills/DrillLibraryFile.h"
 
 #include "drills/DrillTree.h"
-#include "plans/WholeNumber.h"
+#include "formats/WholeNumber.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
 

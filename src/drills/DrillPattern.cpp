@@ -1,7 +1,7 @@
 #include "drills/DrillPattern.h"
 
 #include "drills/DrillTree.h"
-#include "plans/WholeNumber.h"
+#include "formats/WholeNumber.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "drills/DrillEditRules.h"
 #include "drills/DrillNode.h"
 #include "drills/DrillWindows.h"
-#include "plans/WholeNumber.h"
+#include "formats/WholeNumber.h"
 #include "store/PlainText.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"

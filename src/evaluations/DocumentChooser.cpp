@@ -1,8 +1,8 @@
 #include "evaluations/DocumentChooser.h"
 
 #include "evaluations/TextDocumentKind.h"
-#include "plans/PlanFile.h"
-#include "prefs/GeneralSettings.h"
+#include "formats/DocumentPath.h"
+#include "settings/GeneralSettings.h"
 #include "ui/Platform.h"
 
 namespace {

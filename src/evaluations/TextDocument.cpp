@@ -1,7 +1,7 @@
 #include "evaluations/TextDocument.h"
 
 #include "evaluations/TextDocumentKind.h"
-#include "plans/CalendarDate.h"
+#include "formats/CalendarDate.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
 #include "store/TextEncoding.h"

@@ -1,7 +1,7 @@
 #include "plans/PlanFile.h"
 
+#include "formats/TimeOfDay.h"
 #include "plans/PracticePlan.h"
-#include "plans/TimeOfDay.h"
 #include "plans/TimeSpans.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
@@ -56,18 +56,6 @@ void writeEntry(ProfileBatch& file, int index, const PlanEntry& entry)
 }
 
 } // namespace
-
-std::string FolderOfPath(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string NameOfPath(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 void SetPlanPath(PracticePlan& plan, const std::string& path)
 {

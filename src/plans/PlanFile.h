@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/DocumentPath.h"
+
 #include <string>
 
 struct LocaleFormats;
@@ -9,8 +11,6 @@ struct PracticePlan;
 
 // Path, name and folder of a plan bound to `path` (split at the last "/").
 void SetPlanPath(PracticePlan& plan, const std::string& path);
-std::string FolderOfPath(const std::string& path); // up to and including the last "/"
-std::string NameOfPath(const std::string& path);   // after the last "/"
 
 // Noon written the way the locale writes times ("12:00", "12.00", "12 h 00"),
 // so that it parses under that locale: the start time of a plan without one.

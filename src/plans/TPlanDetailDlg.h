@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drills/ActivityChoices.h"
-#include "plans/LocaleFormats.h"
+#include "formats/LocaleFormats.h"
 #include "plans/PracticePlan.h"
 
 #include <QList>

@@ -2,9 +2,9 @@
 
 #include "drills/TDrillCat.h"
 #include "drills/TDrillEntry.h"
+#include "formats/WholeNumber.h"
 #include "plans/EntryRow.h"
 #include "plans/PlanFieldText.h"
-#include "plans/WholeNumber.h"
 #include "ui/DialogServices.h"
 
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "plans/TPlanDetailDlg.h"
 
-#include "plans/AnnouncementsBox.h"
-#include "plans/CalendarDate.h"
+#include "formats/CalendarDate.h"
 #include "plans/PlanFieldText.h"
 #include "plans/PlanFile.h"
 #include "plans/PlanPrintout.h"
-#include "prefs/GeneralSettings.h"
 #include "report/PrintJob.h"
+#include "settings/GeneralSettings.h"
+#include "ui/AnnouncementsBox.h"
 #include "ui/Platform.h"
 #include "ui/SaveFailure.h"
 

@@ -1,10 +1,10 @@
 #include "plans/TPlanDetailDlg.h"
 
+#include "formats/WholeNumber.h"
 #include "plans/EntryRow.h"
 #include "plans/PlanFieldText.h"
 #include "plans/ScheduleList.h"
 #include "plans/TimeSpans.h"
-#include "plans/WholeNumber.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
 

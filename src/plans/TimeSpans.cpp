@@ -1,7 +1,7 @@
 #include "plans/TimeSpans.h"
 
+#include "formats/TimeOfDay.h"
 #include "plans/PlanEntry.h"
-#include "plans/TimeOfDay.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "prefs/TPreferencesDlg.h"
 
-#include "prefs/GeneralSettings.h"
+#include "settings/GeneralSettings.h"
 #include "store/ProfileStore.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prefs/PreferenceValues.h"
+#include "settings/PreferenceValues.h"
 
 #include <QDialog>
 

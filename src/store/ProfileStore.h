@@ -4,9 +4,12 @@
 #include <string_view>
 
 // The four profile operations through which every file of the program is read
-// and written. Files are INI text: sections, key=value lines, CR LF endings,
-// UTF-8 when written (a file that is not valid UTF-8 reads as Windows-1252).
-// Texts are UTF-8; capacities count characters, terminator included.
+// and written. Files are INI text: sections, key=value lines, CR LF endings.
+// A file is written in Windows-1252 when every character of it has a byte
+// there, so the Windows program reads it too, and in UTF-8 otherwise; a file
+// that arrived in UTF-16 with its byte order mark is written back in UTF-16.
+// Reading takes valid UTF-8 as UTF-8 and anything else as Windows-1252.
+// Texts in memory are UTF-8; capacities count characters, terminator included.
 
 // Fixes the data folder: the executable's folder followed by "data/", created
 // when missing. Returns the error text for the coach when it cannot be created,

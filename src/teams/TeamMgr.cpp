@@ -1,6 +1,6 @@
 #include "teams/TeamMgr.h"
 
-#include "plans/CalendarDate.h"
+#include "formats/CalendarDate.h"
 #include "players/PlayerRoster.h"
 #include "report/PrintJob.h"
 #include "teams/TeamListWidget.h"

@@ -1,6 +1,6 @@
 #include "ui/DialogServices.h"
 
-#include "prefs/GeneralSettings.h"
+#include "settings/GeneralSettings.h"
 #include "store/ProfileStore.h"
 #include "ui/Platform.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plans/LocaleFormats.h"
+#include "formats/LocaleFormats.h"
 
 #include <QColor>
 #include <QDate>

@@ -3,7 +3,7 @@
 
 #include "evaluations/TextDocument.h"
 #include "evaluations/TextDocumentKind.h"
-#include "plans/LocaleFormats.h"
+#include "formats/LocaleFormats.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "plans/LocaleFormats.h"
+#include "formats/LocaleFormats.h"
 #include "plans/PlanFile.h"
 #include "plans/PracticePlan.h"
 

@@ -1,4 +1,4 @@
-#include "plans/LocaleFormats.h"
+#include "formats/LocaleFormats.h"
 #include "plans/PlanEntry.h"
 #include "plans/TimeSpans.h"
 

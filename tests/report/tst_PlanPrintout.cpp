@@ -1,7 +1,7 @@
 #include "RecordingSurface.h"
 #include "TempDataDir.h"
 
-#include "plans/LocaleFormats.h"
+#include "formats/LocaleFormats.h"
 #include "plans/PlanPrintout.h"
 #include "plans/TimeSpans.h"
 #include "report/ReportPage.h"

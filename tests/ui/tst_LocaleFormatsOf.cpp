@@ -1,8 +1,8 @@
 #include "ui/LocaleFormatsOf.h"
 
-#include "plans/CalendarDate.h"
+#include "formats/CalendarDate.h"
+#include "formats/TimeOfDay.h"
 #include "plans/PlanFile.h"
-#include "plans/TimeOfDay.h"
 
 #include <QLocale>
 #include <QtTest>

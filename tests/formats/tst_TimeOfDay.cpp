@@ -1,5 +1,5 @@
-#include "plans/LocaleFormats.h"
-#include "plans/TimeOfDay.h"
+#include "formats/LocaleFormats.h"
+#include "formats/TimeOfDay.h"
 
 #include <QtTest>
 

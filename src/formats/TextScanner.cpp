@@ -1,4 +1,4 @@
-#include "plans/TextScanner.h"
+#include "formats/TextScanner.h"
 
 #include "store/CaseFolding.h"
 #include "store/PlainText.h"

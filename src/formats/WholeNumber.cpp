@@ -1,4 +1,4 @@
-#include "plans/WholeNumber.h"
+#include "formats/WholeNumber.h"
 
 #include "store/PlainText.h"
 

@@ -1,5 +1,5 @@
-#include "plans/CalendarDate.h"
-#include "plans/LocaleFormats.h"
+#include "formats/CalendarDate.h"
+#include "formats/LocaleFormats.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "plans/LocaleFormats.h"
+#include "formats/LocaleFormats.h"
 
-#include "plans/TextScanner.h"
+#include "formats/TextScanner.h"
 #include "store/PlainText.h"
 
 #include <optional>

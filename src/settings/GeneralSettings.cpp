@@ -1,4 +1,4 @@
-#include "prefs/GeneralSettings.h"
+#include "settings/GeneralSettings.h"
 
 #include "store/PlainText.h"
 #include "store/ProfileStore.h"

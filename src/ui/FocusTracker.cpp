@@ -1,4 +1,4 @@
-#include "plans/FocusTracker.h"
+#include "ui/FocusTracker.h"
 
 #include <QApplication>
 #include <QEvent>

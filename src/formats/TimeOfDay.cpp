@@ -1,7 +1,7 @@
-#include "plans/TimeOfDay.h"
+#include "formats/TimeOfDay.h"
 
-#include "plans/LocaleFormats.h"
-#include "plans/TextScanner.h"
+#include "formats/LocaleFormats.h"
+#include "formats/TextScanner.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "prefs/PreferenceValues.h"
+#include "settings/PreferenceValues.h"
 
-#include "prefs/GeneralSettings.h"
+#include "settings/GeneralSettings.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
 #include "store/TextEncoding.h"

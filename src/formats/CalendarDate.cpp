@@ -1,7 +1,7 @@
-#include "plans/CalendarDate.h"
+#include "formats/CalendarDate.h"
 
-#include "plans/LocaleFormats.h"
-#include "plans/TextScanner.h"
+#include "formats/LocaleFormats.h"
+#include "formats/TextScanner.h"
 
 #include <array>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "plans/AnnouncementsBox.h"
+#include "ui/AnnouncementsBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
