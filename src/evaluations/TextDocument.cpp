@@ -72,16 +72,6 @@ std::vector<std::string> StoredLines(const std::vector<std::string>& displayed)
     return stored;
 }
 
-std::string WithDefaultExtension(const std::string& path, std::string_view extension)
-{
-    const std::size_t slash = path.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t dot = path.rfind('.');
-    if (dot != std::string::npos && dot > nameStart)
-        return path;
-    return path + "." + std::string(extension);
-}
-
 DateProblem CheckDocumentDate(std::string_view text, const LocaleFormats& formats, int currentYear)
 {
     if (text.empty())

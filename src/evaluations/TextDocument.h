@@ -41,9 +41,6 @@ bool SaveTextDocument(const std::string& path, const TextDocumentKind& kind,
 // pieces of at most that many characters; an empty last line is dropped.
 std::vector<std::string> StoredLines(const std::vector<std::string>& displayed);
 
-// `path` with ".<extension>" added when its file name has no extension.
-std::string WithDefaultExtension(const std::string& path, std::string_view extension);
-
 // What stops a document's date from being saved, in the order OK checks it.
 enum class DateProblem
 {
