@@ -3,6 +3,7 @@
 #include "app/FirstPaint.h"
 #include "app/MenuShortcuts.h"
 #include "app/PlanSubWindow.h"
+#include "app/RecentMenu.h"
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
 #include "drills/DrillWindows.h"
@@ -17,11 +18,13 @@
 #include "players/TPlayersDlg.h"
 #include "prefs/TPreferencesDlg.h"
 #include "report/AppPrinter.h"
+#include "report/Printout.h"
 #include "settings/GeneralSettings.h"
 #include "store/ProfileStore.h"
 #include "teams/TTeamDlg.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
+#include "ui/RecentDocuments.h"
 
 #include <QAction>
 #include <QApplication>
@@ -118,6 +121,12 @@ void TMainForm::createActions()
     m_save = addAction("actionSave", QStringLiteral("&Save"), &TMainForm::Save1Click);
     m_saveAs = addAction("actionSaveAs", QStringLiteral("Save &As..."), &TMainForm::Saveas1Click);
     m_print = addAction("actionPrint", QStringLiteral("&Print..."), &TMainForm::Print1Click);
+    m_printPreview =
+        addAction("actionPrintPreview", QStringLiteral("Print Pre&view..."),
+                  &TMainForm::PrintPreviewClick, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    m_exportPdf =
+        addAction("actionExportPdf", QStringLiteral("&Export as PDF..."),
+                  &TMainForm::ExportPdfClick, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m_printSetup = addAction("actionPrintSetup", QStringLiteral("P&rint Setup..."),
                              &TMainForm::CmPrintSetupClick);
     m_exit = addAction("actionExit", QStringLiteral("E&xit"), &TMainForm::CmExit,
@@ -152,9 +161,13 @@ void TMainForm::createMenus()
     file->addAction(m_saveAs);
     file->addSeparator();
     file->addAction(m_print);
+    file->addAction(m_printPreview);
+    file->addAction(m_exportPdf);
     file->addAction(m_printSetup);
     file->addSeparator();
     file->addAction(m_exit);
+    new RecentMenu(file, m_exit, QString::fromLatin1(RecentPlans),
+                   [this](const QString& path) { OpenPlan(path); });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->addAction(m_drills);
@@ -164,6 +177,11 @@ void TMainForm::createMenus()
     edit->addSeparator();
     edit->addAction(m_playersList);
     edit->addAction(m_preferences);
+    edit->addSeparator();
+    RecentMenu::addSubmenu(edit, GameEvaluationKind.recentMenu, GameEvaluationKind.recentList,
+                           [this](const QString& path) { OpenEvaluation(path); });
+    RecentMenu::addSubmenu(edit, ScoutingReportKind.recentMenu, ScoutingReportKind.recentList,
+                           [this](const QString& path) { OpenScoutingReport(path); });
 
     m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::updateWindowMenu);
@@ -201,7 +219,10 @@ QWidget* TMainForm::createButtonBar()
     addButton(bar, 48, QStringLiteral("openplan"), QStringLiteral("Open a Practice Plan"),
               m_openPlan);
     addButton(bar, 88, QStringLiteral("save"), QStringLiteral("Save Practice Plan"), m_save);
-    addButton(bar, 128, QStringLiteral("print"), QStringLiteral("Print Practice Plan"), m_print);
+    QToolButton* print = addButton(bar, 128, QStringLiteral("print"),
+                                   QStringLiteral("Print Practice Plan"), m_print);
+    print->addActions({m_print, m_printPreview, m_exportPdf});
+    print->setContextMenuPolicy(Qt::ActionsContextMenu);
     addButton(bar, 240, QStringLiteral("drills"), QStringLiteral("View Drill List"), m_drills);
     addButton(bar, 278, QStringLiteral("evaluations"), QStringLiteral("View Evaluations"),
               m_evaluations);
@@ -259,6 +280,8 @@ void TMainForm::DisablePlanCommands()
     m_save->setEnabled(false);
     m_saveAs->setEnabled(false);
     m_print->setEnabled(false);
+    m_printPreview->setEnabled(false);
+    m_exportPdf->setEnabled(false);
 }
 
 void TMainForm::EnablePlanCommands()
@@ -266,6 +289,8 @@ void TMainForm::EnablePlanCommands()
     m_save->setEnabled(true);
     m_saveAs->setEnabled(true);
     m_print->setEnabled(true);
+    m_printPreview->setEnabled(true);
+    m_exportPdf->setEnabled(true);
 }
 
 void TMainForm::RefreshTeamBanner()
@@ -372,6 +397,18 @@ void TMainForm::Print1Click()
 {
     if (TPlanDetailDlg* plan = planOf(m_mdiArea->activeSubWindow()))
         plan->Print();
+}
+
+void TMainForm::PrintPreviewClick()
+{
+    if (TPlanDetailDlg* plan = planOf(m_mdiArea->activeSubWindow()))
+        PreviewPrintout(plan->printout(), this);
+}
+
+void TMainForm::ExportPdfClick()
+{
+    if (TPlanDetailDlg* plan = planOf(m_mdiArea->activeSubWindow()))
+        ExportPrintout(plan->printout());
 }
 
 void TMainForm::CmPrintSetupClick()

@@ -59,6 +59,8 @@ private:
     void Save1Click();
     void Saveas1Click();
     void Print1Click();
+    void PrintPreviewClick();
+    void ExportPdfClick();
     void CmPrintSetupClick();
     void CmExit();
     void CmDrills();
@@ -108,6 +110,8 @@ private:
     QAction* m_save = nullptr;
     QAction* m_saveAs = nullptr;
     QAction* m_print = nullptr;
+    QAction* m_printPreview = nullptr;
+    QAction* m_exportPdf = nullptr;
     QAction* m_printSetup = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_drills = nullptr;

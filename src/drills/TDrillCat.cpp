@@ -7,7 +7,8 @@
 #include "drills/DrillTreeWidget.h"
 #include "drills/DrillWindows.h"
 #include "drills/TDrillEntry.h"
-#include "report/PrintJob.h"
+#include "report/Printout.h"
+#include "report/PrintoutCommands.h"
 #include "store/ProfileStore.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
@@ -102,6 +103,8 @@ void TDrillCat::createControls()
                          {304, button.top, 75, 25}, button.handler)
             ->setAutoDefault(false);
     }
+    AddPrintoutCommands(findChild<QPushButton*>(QStringLiteral("PrintBtn")),
+                        [this] { return printout(); });
 
     connect(m_drillTreeView, &DrillTreeWidget::commandKey, this, &TDrillCat::DrillTreeViewKeyDown);
     connect(m_drillTreeView, &DrillTreeWidget::labelEdited, this, &TDrillCat::DrillTreeViewEdited);
@@ -200,9 +203,15 @@ void TDrillCat::CmDelete()
 
 void TDrillCat::CmPrint()
 {
-    PrintJob::runWithDialog(
-        this, DrillListPrintoutInfo, [this](ReportPage& page) { PrintDrillListRows(page, m_tree); },
-        [this] { saveLibrary(); });
+    PrintPrintout(printout(), this, [this] { saveLibrary(); });
+}
+
+Printout TDrillCat::printout() const
+{
+    return {
+        {{DrillListPrintoutInfo, [this](ReportPage& page) { PrintDrillListRows(page, m_tree); }}},
+        QStringLiteral("Drill List"),
+        PlansFolder()};
 }
 
 void TDrillCat::CmHelp()

@@ -6,6 +6,7 @@
 
 class DrillTreeWidget;
 class QTreeWidgetItem;
+struct Printout;
 
 // The drill list window: the library as a tree with Add, Edit, Delete, Print,
 // renaming in place and moving by drag and drop. It loads drills.db whenever
@@ -47,6 +48,7 @@ private:
     void CmEdit();
     void CmDelete();
     void CmPrint();
+    Printout printout() const;
     void CmHelp();
     void CloseBtnClick();
     bool DrillTreeViewKeyDown(int key);

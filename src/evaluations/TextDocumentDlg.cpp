@@ -4,16 +4,20 @@
 #include "evaluations/TextDocumentKind.h"
 #include "evaluations/TextDocumentPrintout.h"
 #include "formats/CalendarDate.h"
-#include "report/PrintJob.h"
+#include "formats/DocumentPath.h"
+#include "report/Printout.h"
+#include "report/PrintoutCommands.h"
 #include "ui/AnnouncementsBox.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/FocusTracker.h"
 #include "ui/Platform.h"
+#include "ui/RecentDocuments.h"
 #include "ui/SaveFailure.h"
 #include "ui/WindowModes.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,7 +91,9 @@ void TextDocumentDlg::createControls()
     QPushButton* ok = addButton("OkBtn", QStringLiteral("OK"), 8, &TextDocumentDlg::CmOk);
     ok->setDefault(true);
     m_cancelBtn = addButton("CancelBtn", QStringLiteral("Cancel"), 40, &TextDocumentDlg::CmCancel);
-    addButton("PrintBtn", QStringLiteral("P&rint"), 72, &TextDocumentDlg::CmPrint);
+    AddPrintoutCommands(
+        addButton("PrintBtn", QStringLiteral("P&rint"), 72, &TextDocumentDlg::CmPrint),
+        [this] { return printout(); });
     addButton("HelpBtn", QStringLiteral("&Help"), 104, &TextDocumentDlg::CmHelp);
     // Creation order is the tab order: date, opponent, text, then the buttons.
 }
@@ -143,6 +149,7 @@ void TextDocumentDlg::CmShow()
 
 void TextDocumentDlg::loadDocument()
 {
+    NoteRecentDocument(qt(m_kind.recentList), m_path);
     const TextDocument document = LoadTextDocument(m_path.toStdString(), m_kind);
     if (IsNewDocument(document)) {
         const LocaleFormats formats = Platform::instance().localeFormats();
@@ -244,6 +251,7 @@ void TextDocumentDlg::CmOk()
         ShowNotWritten(*path, qt(m_kind.notSavedMessage));
         return;
     }
+    NoteRecentDocument(qt(m_kind.recentList), *path);
     accept();
 }
 
@@ -255,10 +263,18 @@ void TextDocumentDlg::CmCancel()
 
 void TextDocumentDlg::CmPrint()
 {
+    PrintPrintout(printout(), this);
+}
+
+Printout TextDocumentDlg::printout() const
+{
     const TextDocument shown = fromFields();
-    PrintJob::runWithDialog(this, m_kind.printout, [this, &shown](ReportPage& page) {
-        PrintTextDocumentRows(page, m_kind, shown);
-    });
+    const TextDocumentKind& kind = m_kind;
+    const QString name = QFileInfo(m_path).completeBaseName();
+    return {{{kind.printout,
+              [&kind, shown](ReportPage& page) { PrintTextDocumentRows(page, kind, shown); }}},
+            name.isEmpty() ? qt(kind.caption) : name,
+            m_folder};
 }
 
 void TextDocumentDlg::CmHelp()

@@ -7,6 +7,7 @@ class AnnouncementsBox;
 class FocusTracker;
 class QLineEdit;
 class QPushButton;
+struct Printout;
 struct TextDocument;
 struct TextDocumentKind;
 
@@ -54,6 +55,7 @@ private:
     void CmOk();
     void CmCancel();
     void CmPrint();
+    Printout printout() const;
     void CmHelp();
     void CmClose();
     void focusLeft(QWidget* widget);

@@ -45,6 +45,10 @@ struct TextDocumentKind
     std::string_view openFilter;
     std::string_view folderKey; // in section "General" of prefs.db
 
+    // The per-user list of the kind's recent documents, and its submenu.
+    std::string_view recentList; // "Evaluations"
+    std::string_view recentMenu; // "Recent E&valuations"
+
     // The save dialog.
     std::string_view saveTitle;
     std::string_view saveFilter;

@@ -14,6 +14,7 @@
 #include "ui/DialogServices.h"
 #include "ui/FocusTracker.h"
 #include "ui/Platform.h"
+#include "ui/RecentDocuments.h"
 #include "ui/TypingLimit.h"
 
 #include <QCloseEvent>
@@ -268,6 +269,7 @@ void TPlanDetailDlg::ShowDlg()
         m_plan.folder = folder;
     } else {
         LoadPlanFile(m_plan, todayText(), m_formats);
+        NoteRecentDocument(RecentPlans, QString::fromStdString(m_plan.path));
     }
     m_plan.changed = changed;
     showPlanInFields();

@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QWheelEvent;
 class ScheduleList;
+struct Printout;
 
 // The practice plan editor: one child window of the main frame per open plan.
 // The plan's date, time, announcements and emphases are what its fields show;
@@ -42,6 +43,8 @@ public:
     bool Save();
     bool SaveAs();
     void Print();
+    // The plan as Print prints it, also for the preview and the PDF.
+    Printout printout() const;
 
     // Refills the activity choices from drills.db.
     void ReloadActivityList();

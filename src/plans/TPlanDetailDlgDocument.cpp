@@ -4,13 +4,15 @@
 #include "plans/PlanFieldText.h"
 #include "plans/PlanFile.h"
 #include "plans/PlanPrintout.h"
-#include "report/PrintJob.h"
+#include "report/Printout.h"
 #include "settings/GeneralSettings.h"
 #include "ui/AnnouncementsBox.h"
 #include "ui/Platform.h"
+#include "ui/RecentDocuments.h"
 #include "ui/SaveFailure.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QLineEdit>
 
 // The plan as a document: Save, Save As, Print, and the upper fields as the
@@ -61,10 +63,16 @@ bool TPlanDetailDlg::writePlan(PracticePlan& plan)
         return false;
     }
     plan.changed = false;
+    NoteRecentDocument(RecentPlans, QString::fromStdString(plan.path));
     return true;
 }
 
 void TPlanDetailDlg::Print()
+{
+    PrintPrintout(printout(), this);
+}
+
+Printout TPlanDetailDlg::printout() const
 {
     PlanSheet sheet;
     PracticePlan shown = m_plan;
@@ -78,8 +86,15 @@ void TPlanDetailDlg::Print()
     sheet.showDefEmphasis = m_showDefEmphasis;
     sheet.showOffEmphasis = m_showOffEmphasis;
     sheet.entries = shown.entries;
-    PrintJob::runWithDialog(this, PlanPrintoutInfo,
-                            [&sheet](ReportPage& page) { PrintPlanRows(page, sheet); });
+
+    Printout printout;
+    printout.parts.push_back(
+        {PlanPrintoutInfo, [sheet](ReportPage& page) { PrintPlanRows(page, sheet); }});
+    printout.name = m_plan.name.empty()
+                        ? windowTitle()
+                        : QFileInfo(QString::fromStdString(m_plan.name)).completeBaseName();
+    printout.folder = m_plan.folder.empty() ? PlansFolder() : QString::fromStdString(m_plan.folder);
+    return printout;
 }
 
 void TPlanDetailDlg::takeFieldsIntoPlan(PracticePlan& plan) const

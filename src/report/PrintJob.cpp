@@ -7,6 +7,8 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPrinter>
+#include <optional>
 
 namespace {
 
@@ -19,14 +21,24 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-bool printPages(ReportPage& page, const PrintJob::Rows& rows)
+// The parts one after the other under the busy cursor; `beforeStart` runs
+// once the first part's body font is set, before anything is started.
+bool printParts(QtPrintSurface& surface, std::span<const PrintJob::Part> parts,
+                const PrintJob::Step& beforeStart)
 {
-    BusyCursor busy;
-    if (!page.startJob())
-        return false;
-    if (rows)
-        rows(page);
-    page.endJob();
+    std::optional<BusyCursor> busy;
+    for (const PrintJob::Part& part : parts) {
+        ReportPage page(surface, part.info);
+        if (beforeStart && !busy)
+            beforeStart();
+        if (!busy)
+            busy.emplace();
+        if (!page.startJob())
+            return false;
+        if (part.rows)
+            part.rows(page);
+        page.endJob();
+    }
     return true;
 }
 
@@ -46,14 +58,23 @@ bool PrintJob::choosePrinter(QWidget* parent)
 bool PrintJob::run(const PrintoutInfo& info, const Rows& rows, const Step& beforeStart)
 {
     QtPrintSurface surface(AppPrinter::printer());
-    ReportPage page(surface, info);
-    if (beforeStart)
-        beforeStart();
-    if (printPages(page, rows))
+    const Part part{info, rows};
+    if (printParts(surface, {&part, 1}, beforeStart))
         return true;
-    // QPainter tells of a printer it cannot open only on the console.
+    reportNotStarted();
+    return false;
+}
+
+// QPainter tells of a printer it cannot open only on the console.
+void PrintJob::reportNotStarted()
+{
     Platform::instance().showMessage(QStringLiteral("Error"),
                                      QStringLiteral("The printer could not be started."),
                                      Platform::Icon::Critical);
-    return false;
+}
+
+bool PrintJob::draw(QPagedPaintDevice& device, std::span<const Part> parts)
+{
+    QtPrintSurface surface(device, QtPrintSurface::Jobs::Several);
+    return printParts(surface, parts, {});
 }

@@ -1,10 +1,13 @@
 #pragma once
 
-#include <functional>
+#include "report/PrintoutInfo.h"
 
+#include <functional>
+#include <span>
+
+class QPagedPaintDevice;
 class QWidget;
 class ReportPage;
-struct PrintoutInfo;
 
 // Runs one printout on the application's printer: the frame comes from
 // ReportPage, the printout adds only its description and its rows.
@@ -13,6 +16,14 @@ class PrintJob
 public:
     using Rows = std::function<void(ReportPage&)>;
     using Step = std::function<void()>;
+
+    // One printout's frame and rows, as the printer, the preview and a PDF
+    // file all get them.
+    struct Part
+    {
+        PrintoutInfo info;
+        Rows rows;
+    };
 
     // Shows the print dialog first; a cancelled dialog prints nothing and runs
     // nothing. `beforeStart` runs once the dialog is confirmed and the body
@@ -24,4 +35,9 @@ public:
     static bool choosePrinter(QWidget* parent);
     // Prints without asking, on the printer as last set up.
     static bool run(const PrintoutInfo& info, const Rows& rows, const Step& beforeStart = {});
+    // Draws `parts` on `device` as one document, each from a new page of its
+    // own numbered from 1; false when the document cannot be started.
+    static bool draw(QPagedPaintDevice& device, std::span<const Part> parts);
+    // The message of a printer that could not be started.
+    static void reportNotStarted();
 };

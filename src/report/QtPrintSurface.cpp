@@ -14,7 +14,10 @@ constexpr int singleLineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLin
 
 } // namespace
 
-QtPrintSurface::QtPrintSurface(QPrinter& printer) : m_printer(printer) {}
+QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device, Jobs jobs)
+    : m_device(device), m_jobs(jobs)
+{
+}
 
 QtPrintSurface::~QtPrintSurface()
 {
@@ -24,22 +27,22 @@ QtPrintSurface::~QtPrintSurface()
 
 int QtPrintSurface::resolutionX() const
 {
-    return m_printer.logicalDpiX();
+    return m_device.logicalDpiX();
 }
 
 int QtPrintSurface::resolutionY() const
 {
-    return m_printer.logicalDpiY();
+    return m_device.logicalDpiY();
 }
 
 int QtPrintSurface::pageWidth() const
 {
-    return m_printer.width();
+    return m_device.width();
 }
 
 int QtPrintSurface::pageHeight() const
 {
-    return m_printer.height();
+    return m_device.height();
 }
 
 void QtPrintSurface::setFont(const PrintFont& font)
@@ -54,7 +57,7 @@ void QtPrintSurface::setFont(const PrintFont& font)
 
 int QtPrintSurface::textWidth(const std::string& text)
 {
-    return QFontMetrics(m_font, &m_printer).horizontalAdvance(toQString(text));
+    return QFontMetrics(m_font, &m_device).horizontalAdvance(toQString(text));
 }
 
 void QtPrintSurface::drawText(int x, int y, const std::string& text)
@@ -75,27 +78,36 @@ void QtPrintSurface::drawLine(int x1, int y1, int x2, int y2)
 
 void QtPrintSurface::newPage()
 {
-    m_printer.newPage();
+    m_device.newPage();
     ++m_pageNumber;
 }
 
 void QtPrintSurface::setJobTitle(const std::string& title)
 {
-    m_printer.setDocName(toQString(title));
+    // The first job of several names the document.
+    auto* printer = dynamic_cast<QPrinter*>(&m_device);
+    if (printer && !m_painter.isActive())
+        printer->setDocName(toQString(title));
 }
 
 bool QtPrintSurface::begin()
 {
-    if (!m_painter.begin(&m_printer))
+    m_pageNumber = 1;
+    if (m_painter.isActive()) {
+        m_device.newPage();
+        m_painter.setFont(m_font);
+        return true;
+    }
+    if (!m_painter.begin(&m_device))
         return false;
     m_painter.setFont(m_font);
     // A cosmetic pen is one device pixel wide, whatever the device.
     m_painter.setPen(QPen(Qt::black, 0));
-    m_pageNumber = 1;
     return true;
 }
 
 void QtPrintSurface::end()
 {
-    m_painter.end();
+    if (m_jobs == Jobs::One)
+        m_painter.end();
 }

@@ -5,13 +5,22 @@
 #include <QFont>
 #include <QPainter>
 
-class QPrinter;
+class QPagedPaintDevice;
 
-// The page layout's surface on a real printer (or a PDF file through it).
+// The page layout's surface on a real printer, a print preview or a PDF file.
+// Jobs that follow one another on one surface make one document: each after
+// the first starts on a new page, numbered from 1; the document ends with the
+// surface.
 class QtPrintSurface : public PrintSurface
 {
 public:
-    explicit QtPrintSurface(QPrinter& printer);
+    enum class Jobs
+    {
+        One,     // the job's end ends the document
+        Several, // the document ends with the surface
+    };
+
+    explicit QtPrintSurface(QPagedPaintDevice& device, Jobs jobs = Jobs::One);
     ~QtPrintSurface() override;
 
     int resolutionX() const override;
@@ -28,12 +37,14 @@ public:
     void newPage() override;
     int pageNumber() const override { return m_pageNumber; }
 
+    // Names a printer's job; a PDF file keeps the title it was given.
     void setJobTitle(const std::string& title) override;
     bool begin() override;
     void end() override;
 
 private:
-    QPrinter& m_printer;
+    QPagedPaintDevice& m_device;
+    Jobs m_jobs;
     QPainter m_painter;
     QFont m_font;
     int m_pageNumber = 1;

@@ -1,6 +1,8 @@
 #include "teams/TTeamDlg.h"
 
 #include "report/PrintJob.h"
+#include "report/Printout.h"
+#include "report/PrintoutCommands.h"
 #include "teams/TTeams.h"
 #include "teams/TeamSet.h"
 #include "ui/CommandButton.h"
@@ -83,6 +85,8 @@ void TTeamDlg::createControls()
         setTabOrder(previous, control);
         previous = control;
     }
+    AddPrintoutCommands(findChild<QPushButton*>(QStringLiteral("PrintAllBtn")),
+                        [this] { return allSetsPrintout(); });
 }
 
 void TTeamDlg::showModeless()
@@ -147,6 +151,17 @@ std::vector<int> TTeamDlg::PrintAllSets()
             printed.push_back(n);
     }
     return printed;
+}
+
+Printout TTeamDlg::allSetsPrintout()
+{
+    Printout all{{}, QStringLiteral("Practice Teams"), PlansFolder()};
+    for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n) {
+        const TTeams window(n, this);
+        if (window.holdsPlayers())
+            all.parts.push_back(window.printout().parts.front());
+    }
+    return all;
 }
 
 std::vector<QString> TTeamDlg::ResetAllSets()

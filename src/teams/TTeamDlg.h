@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QString;
+struct Printout;
 
 // The practice teams selector: the coach enters a number of players per team
 // and OK opens that team set's window; Print All and Reset All act on all ten
@@ -25,6 +26,8 @@ public:
     // One print dialog, then each set that has a placed player as a job of its
     // own, 2 to 11 players in order. Returns the team sizes printed.
     std::vector<int> PrintAllSets();
+    // What Print All prints, as one document for the preview and the PDF.
+    Printout allSetsPrintout();
     // Every set emptied and written, 2 to 11 players in order, without a
     // question. Returns what could not be written, one line per set.
     std::vector<QString> ResetAllSets();

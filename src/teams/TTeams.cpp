@@ -1,5 +1,7 @@
 #include "teams/TTeams.h"
 
+#include "report/Printout.h"
+#include "report/PrintoutCommands.h"
 #include "store/ProfileStore.h"
 #include "teams/RowMarks.h"
 #include "teams/TeamListWidget.h"
@@ -130,6 +132,8 @@ void TTeams::createButtons()
         top += ButtonHeight + 8;
     }
     findChild<QPushButton*>(QStringLiteral("OkBtn"))->setDefault(true);
+    AddPrintoutCommands(findChild<QPushButton*>(QStringLiteral("PrintBtn")),
+                        [this] { return printout(); });
 }
 
 void TTeams::createPages()
@@ -270,6 +274,16 @@ void TTeams::PrintBtnClick()
 bool TTeams::PrintAll()
 {
     return m_teamMgr->PrintIfAny();
+}
+
+Printout TTeams::printout() const
+{
+    return m_teamMgr->printout();
+}
+
+bool TTeams::holdsPlayers() const
+{
+    return HasPlacedPlayer(m_teamMgr->fields());
 }
 
 void TTeams::HelpBtnClick()

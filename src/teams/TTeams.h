@@ -10,6 +10,7 @@ class QMimeData;
 class QTabWidget;
 class TeamListWidget;
 class TeamMgr;
+struct Printout;
 struct TeamWindowShape;
 
 // A team set window: the set for one team size, its teams on tabs, the
@@ -37,6 +38,9 @@ public:
 
     // For Print All: prints the set as loaded when a team holds a player.
     bool PrintAll();
+    // The set as Print prints it, and whether Print All takes it.
+    Printout printout() const;
+    bool holdsPlayers() const;
     // The Reset button's work without its message: the set emptied and
     // saved. False when the file cannot be written.
     bool ResetAndSave();

@@ -2,7 +2,7 @@
 
 #include "formats/CalendarDate.h"
 #include "players/PlayerRoster.h"
-#include "report/PrintJob.h"
+#include "report/Printout.h"
 #include "teams/TeamListWidget.h"
 #include "teams/TeamPrintout.h"
 #include "teams/TeamSet.h"
@@ -66,10 +66,18 @@ void TeamMgr::ResetTeams(TeamListWidget* unassigned)
 
 bool TeamMgr::PrintWithDialog(QWidget* parent)
 {
-    return PrintJob::choosePrinter(parent) &&
-           PrintJob::run(TeamPrintoutInfo, [this](ReportPage& page) {
-               PrintTeamSetRows(page, fields(), m_playersPerTeam);
-           });
+    return PrintPrintout(printout(), parent);
+}
+
+Printout TeamMgr::printout() const
+{
+    const int playersPerTeam = m_playersPerTeam;
+    return {{{TeamPrintoutInfo,
+              [set = fields(), playersPerTeam](ReportPage& page) {
+                  PrintTeamSetRows(page, set, playersPerTeam);
+              }}},
+            QString::number(playersPerTeam) + QStringLiteral("-Player Teams"),
+            PlansFolder()};
 }
 
 bool TeamMgr::PrintIfAny()

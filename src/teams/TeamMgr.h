@@ -6,6 +6,7 @@
 class QLineEdit;
 class QWidget;
 class TeamListWidget;
+struct Printout;
 struct TeamSet;
 
 // The team manager behind a team set window. It holds no copy of the set:
@@ -33,6 +34,8 @@ public:
     bool PrintWithDialog(QWidget* parent);
     // Prints without a dialog when a team holds a player; false otherwise.
     bool PrintIfAny();
+    // The set as the fields show it, as Print prints it.
+    Printout printout() const;
 
     bool CanDrop(const TeamListWidget* target, const TeamListWidget* source) const;
     // Moves the selected entries of `source` that `target` can take.

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -64,6 +66,10 @@ public:
     // Runs the print dialog on `printer`; false when cancelled.
     virtual bool runPrintDialog(QPrinter& printer, QWidget* parent) = 0;
     virtual bool runPrinterSetup(QPrinter& printer, QWidget* parent) = 0;
+    // The print preview of the pages `paint` draws on the printer it is given:
+    // the preview's own, or `printer` when the preview's Print button is used.
+    virtual void runPrintPreview(QPrinter& printer, const QString& caption,
+                                 const std::function<void(QPrinter&)>& paint, QWidget* parent) = 0;
     // The font dialog for Western faces at size 8, effects and colour shown.
     // Gives back what it shows when it closes, whether by OK or by Cancel:
     // after Cancel that is the preset, with the dialog's face where the preset
@@ -80,6 +86,10 @@ public:
     // The first-run flag in the per-user settings store; cleared for good.
     virtual bool isFirstRun() = 0;
     virtual void clearFirstRun() = 0;
+    // The lists of recently used documents in the same settings, by name
+    // ("Plans"), the most recent first.
+    virtual QStringList recentDocuments(const QString& list) = 0;
+    virtual void setRecentDocuments(const QString& list, const QStringList& paths) = 0;
 
     virtual QSize screenSize() = 0;
     virtual QDate today() = 0;

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
@@ -147,6 +148,7 @@ std::unique_ptr<QSettings> userSettings()
 }
 
 const QString FirstRunKey = QStringLiteral("FirstRun");
+const QString RecentGroup = QStringLiteral("RecentDocuments/");
 
 } // namespace
 
@@ -197,6 +199,21 @@ bool QtPlatform::runPrinterSetup(QPrinter& printer, QWidget* parent)
     QPageSetupDialog dialog(&printer, parent ? parent : dialogParent());
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::runPrintPreview(QPrinter& printer, const QString& caption,
+                                 const std::function<void(QPrinter&)>& paint, QWidget* parent)
+{
+    QPrintPreviewDialog dialog(&printer, parent ? parent : dialogParent());
+    dialog.setWindowTitle(caption);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    // A page should be readable at first sight: most of the screen's height.
+    if (const QScreen* screen = dialog.screen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.resize(area.width() * 3 / 5, area.height() * 9 / 10);
+    }
+    dialog.exec();
 }
 
 Platform::FontChoice QtPlatform::chooseFont(const FontChoice& initial, QWidget* parent)
@@ -257,6 +274,20 @@ void QtPlatform::clearFirstRun()
     const std::unique_ptr<QSettings> settings = userSettings();
     settings->setValue(FirstRunKey, false);
     settings->sync(); // on disk before anything is shown
+}
+
+QStringList QtPlatform::recentDocuments(const QString& list)
+{
+    return userSettings()->value(RecentGroup + list).toStringList();
+}
+
+void QtPlatform::setRecentDocuments(const QString& list, const QStringList& paths)
+{
+    const std::unique_ptr<QSettings> settings = userSettings();
+    if (paths.isEmpty())
+        settings->remove(RecentGroup + list);
+    else
+        settings->setValue(RecentGroup + list, paths);
 }
 
 QSize QtPlatform::screenSize()

@@ -17,6 +17,8 @@ public:
 
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
     bool runPrinterSetup(QPrinter& printer, QWidget* parent) override;
+    void runPrintPreview(QPrinter& printer, const QString& caption,
+                         const std::function<void(QPrinter&)>& paint, QWidget* parent) override;
     FontChoice chooseFont(const FontChoice& initial, QWidget* parent) override;
     std::optional<QColor> chooseColor(const QColor& initial, QWidget* parent) override;
 
@@ -27,6 +29,8 @@ public:
 
     bool isFirstRun() override;
     void clearFirstRun() override;
+    QStringList recentDocuments(const QString& list) override;
+    void setRecentDocuments(const QString& list, const QStringList& paths) override;
 
     QSize screenSize() override;
     QDate today() override;

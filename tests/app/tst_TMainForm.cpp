@@ -1,3 +1,4 @@
+#include "PdfText.h"
 #include "ScriptedPlatform.h"
 #include "ShowFrame.h"
 #include "TempDataDir.h"
@@ -103,6 +104,7 @@ private slots:
     void teamBannerAt24Points();
     void windowMenuListsPlans();
     void openPlanStartsInPathFolder();
+    void planPreviewAndExport();
     void exitAsksEachChangedPlanLeastRecentFirst();
     void exitStopsWhenASaveIsAbandoned();
     void documentCommands_data();
@@ -133,6 +135,10 @@ void tst_TMainForm::menu_data()
                              << "Save &As..." << QKeySequence() << true;
     QTest::newRow("print") << "actionPrint"
                            << "&Print..." << QKeySequence() << true;
+    QTest::newRow("print preview") << "actionPrintPreview"
+                                   << "Print Pre&view..." << QKeySequence("Ctrl+Shift+P") << true;
+    QTest::newRow("export as pdf") << "actionExportPdf"
+                                   << "&Export as PDF..." << QKeySequence("Ctrl+Shift+E") << true;
     QTest::newRow("print setup") << "actionPrintSetup"
                                  << "P&rint Setup..." << QKeySequence() << true;
     QTest::newRow("exit") << "actionExit"
@@ -195,10 +201,11 @@ void tst_TMainForm::menuOrder()
     QCOMPARE(titles, QStringList({"&File", "&Edit", "&Window", "&Help"}));
     QCOMPARE(items.join(QLatin1Char(',')),
              QStringLiteral("&New Plan...,&Open Old Plan...,-,&Save,Save &As...,-,&Print...,"
-                            "P&rint Setup...,-,E&xit,|,&Drills...,&Evaluations...,"
-                            "&Scouting Reports...,Create &Teams...,-,P&layers List...,"
-                            "&Preferences...,|,&Cascade,&Tile ,&Arrange Icons,|,&Contents,-,"
-                            "&About Corvanta...,|"));
+                            "Print Pre&view...,&Export as PDF...,P&rint Setup...,-,E&xit,|,"
+                            "&Drills...,&Evaluations...,&Scouting Reports...,Create &Teams...,-,"
+                            "P&layers List...,&Preferences...,-,Recent E&valuations,"
+                            "Recent Sc&outing Reports,|,&Cascade,&Tile ,&Arrange Icons,|,"
+                            "&Contents,-,&About Corvanta...,|"));
 }
 
 void tst_TMainForm::buttonBar_data()
@@ -355,6 +362,8 @@ void tst_TMainForm::lastPlanClosedDisablesPlanCommands()
     QAction* save = action(form, QStringLiteral("actionSave"));
     QAction* saveAs = action(form, QStringLiteral("actionSaveAs"));
     QAction* print = action(form, QStringLiteral("actionPrint"));
+    QAction* preview = action(form, QStringLiteral("actionPrintPreview"));
+    QAction* exportPdf = action(form, QStringLiteral("actionExportPdf"));
     QVERIFY(save->isEnabled());
 
     form.mdiArea()->closeAllSubWindows();
@@ -362,12 +371,14 @@ void tst_TMainForm::lastPlanClosedDisablesPlanCommands()
     QTRY_VERIFY(!save->isEnabled());
     QVERIFY(!saveAs->isEnabled());
     QVERIFY(!print->isEnabled());
+    QVERIFY(!preview->isEnabled() && !exportPdf->isEnabled());
     // The buttons never follow the menu's plan state.
     QVERIFY(form.findChild<QToolButton*>(QStringLiteral("actionSaveButton"))->isEnabled());
     QVERIFY(form.findChild<QToolButton*>(QStringLiteral("actionPrintButton"))->isEnabled());
 
     action(form, QStringLiteral("actionNewPlan"))->trigger();
     QVERIFY(save->isEnabled() && saveAs->isEnabled() && print->isEnabled());
+    QVERIFY(preview->isEnabled() && exportPdf->isEnabled());
 }
 
 void tst_TMainForm::commandsWithoutPlanDoNothing()
@@ -380,6 +391,8 @@ void tst_TMainForm::commandsWithoutPlanDoNothing()
     action(form, QStringLiteral("actionSaveAs"))->trigger();
     action(form, QStringLiteral("actionSave"))->trigger();
     action(form, QStringLiteral("actionPrint"))->trigger();
+    action(form, QStringLiteral("actionPrintPreview"))->trigger();
+    action(form, QStringLiteral("actionExportPdf"))->trigger();
     QVERIFY(platform.shown.isEmpty());
 }
 
@@ -496,6 +509,40 @@ void tst_TMainForm::openPlanStartsInPathFolder()
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->widget()->windowTitle(), QStringLiteral("MONDAY.pln"));
     QVERIFY(windows.first()->isMaximized());
+    QVERIFY(platform.unanswered().isEmpty());
+}
+
+// The preview shows as many pages as the printer gets; the PDF is offered
+// under the plan's name in its folder and holds what prints.
+void tst_TMainForm::planPreviewAndExport()
+{
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    const QString plan = writePlan(data, QStringLiteral("MONDAY.pln"));
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::Append));
+    for (int row = 0; row < 60; ++row)
+        file.write(QStringLiteral("Minutes%1=5\r\nDrill%1=Drill %1\r\n").arg(row).toUtf8());
+    file.close();
+    ScriptedPlatform platform;
+    TMainForm form;
+    QVERIFY(ShowFrame(form));
+    form.OpenPlan(plan);
+    const QString printed = data.document(QStringLiteral("printed.pdf"));
+    platform.printToPdf(printed);
+    action(form, QStringLiteral("actionPrint"))->trigger();
+    const QString text = pdfText(printed);
+    if (text.isNull())
+        QSKIP("poppler-utils is not installed");
+    QVERIFY(text.count(QLatin1Char('\f')) >= 2);
+
+    action(form, QStringLiteral("actionPrintPreview"))->trigger();
+    QCOMPARE(platform.shown.last().caption, QStringLiteral("Print Preview - MONDAY"));
+    QCOMPARE(platform.shown.last().text, QString::number(text.count(QLatin1Char('\f'))));
+    platform.chooseFile(data.document(QStringLiteral("sent")));
+    action(form, QStringLiteral("actionExportPdf"))->trigger();
+    QCOMPARE(platform.fileRequests.last().fileName, data.folder() + QStringLiteral("MONDAY.pdf"));
+    QCOMPARE(pdfText(data.document(QStringLiteral("sent.pdf"))), text);
     QVERIFY(platform.unanswered().isEmpty());
 }
 

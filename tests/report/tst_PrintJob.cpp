@@ -1,3 +1,4 @@
+#include "PdfText.h"
 #include "RecordingSurface.h"
 #include "ScriptedPlatform.h"
 #include "TempDataDir.h"
@@ -5,17 +6,23 @@
 #include "plans/PlanPrintout.h"
 #include "report/AppPrinter.h"
 #include "report/PrintJob.h"
+#include "report/Printout.h"
 #include "report/ReportPage.h"
 #include "store/ProfileStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -56,6 +63,38 @@ QString runTool(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The long plan, then a short second part as Print All gives its sets.
+Printout twoParts(const PlanSheet& sheet)
+{
+    const auto second = [](ReportPage& page) { page.printLine("Second part"); };
+    return {{{PlanPrintoutInfo, planRows(sheet)},
+             {{" - Practice Teams", "Practice Teams", 75}, second}},
+            QStringLiteral("TUESDAY"),
+            QString()};
+}
+
+// Writes of more than `bytes` fail (and do not end the test) while it lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_signal)(int) = nullptr;
+};
+
 } // namespace
 
 class tst_PrintJob : public QObject
@@ -70,6 +109,11 @@ private slots:
     void longPlanToPdf();
     void stepRunsBeforeTheDocumentStarts();
     void unwritableOutputIsReported();
+    void previewShowsThePrintersPages();
+    void exportPdf_data();
+    void exportPdf();
+    void exportPageSize_data();
+    void exportPageSize();
 
 private:
     std::unique_ptr<TempDataDir> m_dataDir;
@@ -170,6 +214,122 @@ void tst_PrintJob::unwritableOutputIsReported()
         !PrintJob::runWithDialog(nullptr, PlanPrintoutInfo, [&ran](ReportPage&) { ran = true; }));
     QVERIFY(!ran);
     QCOMPARE(m_platform->messages(), QStringList{"The printer could not be started."});
+}
+
+void tst_PrintJob::previewShowsThePrintersPages()
+{
+    const PlanSheet sheet = longPlan();
+    PreviewPrintout(twoParts(sheet), nullptr);
+    const int pages = expectedPages(AppPrinter::printer(), sheet) + 1;
+    QCOMPARE(m_platform->shown.size(), 1);
+    QCOMPARE(m_platform->shown.first().caption, QStringLiteral("Print Preview - TUESDAY"));
+    QCOMPARE(m_platform->shown.first().text, QString::number(pages));
+}
+
+void tst_PrintJob::exportPdf_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written"); // empty: nothing may be written
+    QTest::addColumn<int>("sizeLimit");
+
+    QTest::newRow("typed without extension") << "out/TUESDAY"
+                                             << "out/TUESDAY.pdf" << 0;
+    QTest::newRow("extension kept") << "out/tuesday.PDF"
+                                    << "out/tuesday.PDF" << 0;
+    QTest::newRow("no such folder") << "missing/TUESDAY.pdf" << QString() << 0;
+    QTest::newRow("disk full while writing") << "out/old.pdf" << QString() << 8192;
+}
+
+// Written without a print dialog, text kept as text with its bold face, both
+// parts numbered from page 1; a failed export leaves no file and the old one
+// as it was.
+void tst_PrintJob::exportPdf()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(int, sizeLimit);
+
+    const QString pdfInfo = QStandardPaths::findExecutable("pdfinfo");
+    const QString pdfFonts = QStandardPaths::findExecutable("pdffonts");
+    if (pdfInfo.isEmpty() || pdfFonts.isEmpty())
+        QSKIP("poppler-utils is not installed");
+    const QTemporaryDir output;
+    QVERIFY(QDir(output.path()).mkpath("out"));
+    const QString old = output.filePath("out/old.pdf");
+    QFile oldFile(old);
+    QVERIFY(oldFile.open(QIODevice::WriteOnly) && oldFile.write("old") == 3);
+    oldFile.close();
+    m_platform->chooseFile(output.filePath(chosen));
+    const PlanSheet sheet = longPlan();
+    Printout printout = twoParts(sheet);
+    printout.folder = output.path() + QLatin1Char('/');
+    bool exported = false;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit > 0)
+            limit.emplace(sizeLimit);
+        exported = ExportPrintout(printout);
+    }
+
+    const Platform::FileRequest request = m_platform->fileRequests.last();
+    QCOMPARE(QStringList({request.title, request.filter, request.initialFolder, request.fileName}),
+             QStringList({"Export as PDF", "PDF Files (*.pdf)", printout.folder,
+                          printout.folder + "TUESDAY.pdf"}));
+    QStringList files{"old.pdf"};
+    if (!written.isEmpty())
+        files.append(QFileInfo(written).fileName());
+    QStringList found = QDir(output.filePath("out")).entryList(QDir::Files);
+    found.sort();
+    files.sort();
+    QCOMPARE(found, files);
+    QCOMPARE(QFileInfo(old).size(), 3);
+    QCOMPARE(exported, !written.isEmpty());
+    if (written.isEmpty()) {
+        QCOMPARE(m_platform->messages(),
+                 QStringList{"Cannot write the file " + output.filePath(chosen) + "."});
+        return;
+    }
+    const QString pdf = output.filePath(written);
+    const QString info = runTool(pdfInfo, {pdf});
+    QVERIFY2(info.contains("Title:           TUESDAY\n") &&
+                 info.contains("Creator:         Corvanta\n"),
+             qPrintable(info));
+    const QString text = pdfText(pdf);
+    for (const char* expected :
+         {"Daily Practice Plan", "Drill 99", "Practice Teams", "Second part"})
+        QVERIFY2(text.contains(QLatin1String(expected)), expected);
+    QCOMPARE(text.count(QLatin1String("Page 1\n")), 2);
+    const QStringList faces = runTool(pdfFonts, {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!faces.filter(QRegularExpression("^\\S*Bold")).isEmpty());
+    QCOMPARE(faces.filter(QRegularExpression(" yes +(yes|no) +(yes|no) +\\d+ +\\d+$")),
+             faces); // embedded
+}
+
+void tst_PrintJob::exportPageSize_data()
+{
+    QTest::addColumn<QPageSize>("printerDefault");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QPageSize>("expected");
+
+    const QPageSize none;
+    const QPageSize a4(QPageSize::A4);
+    const QPageSize letter(QPageSize::Letter);
+    QTest::newRow("the printer's")
+        << QPageSize(QPageSize::Legal) << "de_DE" << QPageSize(QPageSize::Legal);
+    QTest::newRow("United States") << none << "en_US" << letter;
+    QTest::newRow("Canada, metric") << none << "fr_CA" << letter;
+    QTest::newRow("Mexico") << none << "es_MX" << letter;
+    QTest::newRow("United Kingdom") << none << "en_GB" << a4;
+    QTest::newRow("Germany") << none << "de_DE" << a4;
+    QTest::newRow("no country") << none << "C" << a4;
+}
+
+void tst_PrintJob::exportPageSize()
+{
+    QFETCH(QPageSize, printerDefault);
+    QFETCH(QString, locale);
+    QFETCH(QPageSize, expected);
+    QCOMPARE(ExportPageSize(printerDefault, QLocale(locale)).id(), expected.id());
 }
 
 QTEST_MAIN(tst_PrintJob)

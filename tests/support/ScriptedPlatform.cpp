@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 ScriptedPlatform::ScriptedPlatform()
@@ -137,6 +138,17 @@ bool ScriptedPlatform::runPrinterSetup(QPrinter&, QWidget*)
     return take<Yes>(QStringLiteral("printer setup")).has_value();
 }
 
+// The pages are made by Qt's own preview, which is then closed unseen.
+void ScriptedPlatform::runPrintPreview(QPrinter& printer, const QString& caption,
+                                       const std::function<void(QPrinter&)>& paint, QWidget*)
+{
+    QPrintPreviewWidget preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&paint](QPrinter* target) { paint(*target); });
+    preview.updatePreview();
+    shown.append({QStringLiteral("preview"), caption, QString::number(preview.pageCount())});
+}
+
 Platform::FontChoice ScriptedPlatform::chooseFont(const FontChoice& initial, QWidget*)
 {
     shown.append({QStringLiteral("font"), QString(), initial.font.family()});
@@ -197,6 +209,14 @@ bool ScriptedPlatform::isFirstRun()
 void ScriptedPlatform::clearFirstRun()
 {
     firstRun = false;
+}
+QStringList ScriptedPlatform::recentDocuments(const QString& list)
+{
+    return recent.value(list);
+}
+void ScriptedPlatform::setRecentDocuments(const QString& list, const QStringList& paths)
+{
+    recent[list] = paths;
 }
 QSize ScriptedPlatform::screenSize()
 {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -20,7 +21,7 @@ public:
     struct Shown
     {
         QString kind; // "question", "message", "open", "save", "print", "printerSetup",
-                      // "font", "color", "dialog"
+                      // "font", "color", "dialog", "preview" (text: the number of pages)
         QString caption;
         QString text;
     };
@@ -56,6 +57,7 @@ public:
 
     // The facts of the machine.
     bool firstRun = false;
+    QMap<QString, QStringList> recent; // the lists of recent documents by name
     QSize screen{1024, 768};
     QDate todayDate{2026, 12, 8};
     LocaleFormats formats;
@@ -66,6 +68,8 @@ public:
     std::optional<QString> saveFileName(const FileRequest& request) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
     bool runPrinterSetup(QPrinter& printer, QWidget* parent) override;
+    void runPrintPreview(QPrinter& printer, const QString& caption,
+                         const std::function<void(QPrinter&)>& paint, QWidget* parent) override;
     FontChoice chooseFont(const FontChoice& initial, QWidget* parent) override;
     std::optional<QColor> chooseColor(const QColor& initial, QWidget* parent) override;
     int runModal(QDialog& dialog) override;
@@ -73,6 +77,8 @@ public:
     void beep() override;
     bool isFirstRun() override;
     void clearFirstRun() override;
+    QStringList recentDocuments(const QString& list) override;
+    void setRecentDocuments(const QString& list, const QStringList& paths) override;
     QSize screenSize() override;
     QDate today() override;
     LocaleFormats localeFormats() override;
