@@ -33,6 +33,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QToolButton>
@@ -221,8 +222,11 @@ QWidget* TMainForm::createButtonBar()
     addButton(bar, 88, QStringLiteral("save"), QStringLiteral("Save Practice Plan"), m_save);
     QToolButton* print = addButton(bar, 128, QStringLiteral("print"),
                                    QStringLiteral("Print Practice Plan"), m_print);
-    print->addActions({m_print, m_printPreview, m_exportPdf});
-    print->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Not the button's own actions: those would give it a drop-down arrow.
+    print->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(print, &QToolButton::customContextMenuRequested, this, [this, print](QPoint at) {
+        QMenu::exec({m_print, m_printPreview, m_exportPdf}, print->mapToGlobal(at), nullptr, print);
+    });
     addButton(bar, 240, QStringLiteral("drills"), QStringLiteral("View Drill List"), m_drills);
     addButton(bar, 278, QStringLiteral("evaluations"), QStringLiteral("View Evaluations"),
               m_evaluations);
