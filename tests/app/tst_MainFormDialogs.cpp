@@ -207,16 +207,6 @@ void tst_MainFormDialogs::flagKeptInTheSettingsFile()
     QtPlatform().clearFirstRun();
     QVERIFY(QFile::exists(file));
     QVERIFY(!QtPlatform().isFirstRun());
-
-    // Beside it, the lists of recent documents, whatever a path holds.
-    for (const QStringList& paths :
-         {QStringList{"/tmp/a, \"b\".pln"}, QStringList{"/tmp/Grün & Weiß.pln", "/tmp/a,b.pln"}}) {
-        QtPlatform().setRecentDocuments("Plans", paths);
-        QCOMPARE(QtPlatform().recentDocuments("Plans"), paths);
-    }
-    QtPlatform().setRecentDocuments("Plans", {});
-    QCOMPARE(QtPlatform().recentDocuments("Plans"), QStringList());
-    QVERIFY(!QtPlatform().isFirstRun());
 }
 
 void tst_MainFormDialogs::createdOnFirstUseAndKept()

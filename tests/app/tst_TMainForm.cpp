@@ -1,8 +1,8 @@
-#include "PdfText.h"
 #include "ScriptedPlatform.h"
 #include "ShowFrame.h"
 #include "TempDataDir.h"
 
+#include "app/DocumentOpener.h"
 #include "app/TMainForm.h"
 #include "drills/DrillTreeWidget.h"
 #include "drills/TDrillCat.h"
@@ -68,6 +68,21 @@ QList<QMdiSubWindow*> newPlans(TMainForm& form, int count)
     return form.mdiArea()->subWindowList();
 }
 
+// The menu up to date: its items as one line ("-" a separator), those of the
+// File menu from the recent plans on, and each by its text.
+QString itemsOf(QMenu* menu, QHash<QString, QAction*>* byText = nullptr)
+{
+    emit menu->aboutToShow();
+    QStringList items;
+    for (QAction* item : menu->actions()) {
+        items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        if (byText)
+            byText->insert(item->text(), item);
+    }
+    const qsizetype recent = items.indexOf("P&rint Setup...") + 2;
+    return items.mid(recent > 1 ? recent : 0).join(QLatin1Char(','));
+}
+
 QString readPrefs()
 {
     QFile file(QString::fromStdString(DataDir()) + QStringLiteral("prefs.db"));
@@ -104,7 +119,7 @@ private slots:
     void teamBannerAt24Points();
     void windowMenuListsPlans();
     void openPlanStartsInPathFolder();
-    void planPreviewAndExport();
+    void recentDocuments();
     void exitAsksEachChangedPlanLeastRecentFirst();
     void exitStopsWhenASaveIsAbandoned();
     void documentCommands_data();
@@ -135,10 +150,6 @@ void tst_TMainForm::menu_data()
                              << "Save &As..." << QKeySequence() << true;
     QTest::newRow("print") << "actionPrint"
                            << "&Print..." << QKeySequence() << true;
-    QTest::newRow("print preview") << "actionPrintPreview"
-                                   << "Print Pre&view..." << QKeySequence("Ctrl+Shift+P") << true;
-    QTest::newRow("export as pdf") << "actionExportPdf"
-                                   << "&Export as PDF..." << QKeySequence("Ctrl+Shift+E") << true;
     QTest::newRow("print setup") << "actionPrintSetup"
                                  << "P&rint Setup..." << QKeySequence() << true;
     QTest::newRow("exit") << "actionExit"
@@ -512,37 +523,46 @@ void tst_TMainForm::openPlanStartsInPathFolder()
     QVERIFY(platform.unanswered().isEmpty());
 }
 
-// The preview shows as many pages as the printer gets; the PDF is offered
-// under the plan's name in its folder and holds what prints.
-void tst_TMainForm::planPreviewAndExport()
+// Plans above Exit, evaluations and scouting reports in Edit submenus: what
+// was loaded from its file or saved counts, however it was opened.
+void tst_TMainForm::recentDocuments()
 {
     TempDataDir data;
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
-    const QString plan = writePlan(data, QStringLiteral("MONDAY.pln"));
-    QFile file(plan);
-    QVERIFY(file.open(QIODevice::Append));
-    for (int row = 0; row < 60; ++row)
-        file.write(QStringLiteral("Minutes%1=5\r\nDrill%1=Drill %1\r\n").arg(row).toUtf8());
-    file.close();
     ScriptedPlatform platform;
     TMainForm form;
     QVERIFY(ShowFrame(form));
-    form.OpenPlan(plan);
-    const QString printed = data.document(QStringLiteral("printed.pdf"));
-    platform.printToPdf(printed);
-    action(form, QStringLiteral("actionPrint"))->trigger();
-    const QString text = pdfText(printed);
-    if (text.isNull())
-        QSKIP("poppler-utils is not installed");
-    QVERIFY(text.count(QLatin1Char('\f')) >= 2);
+    QMenu* file = form.menuBar()->actions().at(0)->menu();
+    QMenu* edit = form.menuBar()->actions().at(1)->menu();
+    QHash<QString, QAction*> items;
+    itemsOf(edit, &items);
+    QMenu* evaluations = items.value("Recent E&valuations")->menu();
+    QVERIFY(!evaluations->menuAction()->isEnabled());
 
-    action(form, QStringLiteral("actionPrintPreview"))->trigger();
-    QCOMPARE(platform.shown.last().caption, QStringLiteral("Print Preview - MONDAY"));
-    QCOMPARE(platform.shown.last().text, QString::number(text.count(QLatin1Char('\f'))));
-    platform.chooseFile(data.document(QStringLiteral("sent")));
-    action(form, QStringLiteral("actionExportPdf"))->trigger();
-    QCOMPARE(platform.fileRequests.last().fileName, data.folder() + QStringLiteral("MONDAY.pdf"));
-    QCOMPARE(pdfText(data.document(QStringLiteral("sent.pdf"))), text);
+    const QStringList paths{writePlan(data, "A.pln"), writePlan(data, "C&D.pln"),
+                            writePlan(data, "Game.gev"), data.document("new.gev")};
+    OpenDocuments(form, paths); // as from the command line; new.gev is no file yet
+    action(form, "actionNewPlan")->trigger();
+    platform.chooseFile(data.document("F.pln"));
+    qobject_cast<TPlanDetailDlg*>(form.mdiArea()->activeSubWindow()->widget())->SaveAs();
+    QCOMPARE(itemsOf(file, &items), "&1 F.pln,&2 C&&D.pln,&3 A.pln,-,&Clear Recent,-,E&xit");
+    QCOMPARE(items.value("&3 A.pln")->statusTip(), paths[0]);
+    itemsOf(edit);
+    QVERIFY(evaluations->menuAction()->isEnabled());
+    QCOMPARE(itemsOf(evaluations, &items), "&1 Game.gev,-,&Clear Recent");
+
+    // Chosen while there: opened and moved up; chosen once deleted: said and taken off.
+    form.findChild<TextDocumentDlg*>()->close();
+    items.value("&1 Game.gev")->trigger();
+    QCOMPARE(form.findChild<TextDocumentDlg*>()->documentPath(), paths[2]);
+    QFile::remove(paths[1]);
+    items.value("&2 C&&D.pln")->trigger();
+    items.value("&3 A.pln")->trigger();
+    QCOMPARE(platform.messages(), QStringList{paths[1] + " no longer exists."});
+    QCOMPARE(form.mdiArea()->subWindowList().size(), 4); // A.pln a second time
+    QCOMPARE(itemsOf(file, &items), "&1 A.pln,&2 F.pln,-,&Clear Recent,-,E&xit");
+    items.value("&Clear Recent")->trigger();
+    QCOMPARE(itemsOf(file), "E&xit");
     QVERIFY(platform.unanswered().isEmpty());
 }
 

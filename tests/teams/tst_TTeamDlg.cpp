@@ -2,6 +2,7 @@
 #include "WidgetLookup.h"
 #include "WindowTest.h"
 
+#include "report/Printout.h"
 #include "teams/TTeamDlg.h"
 #include "teams/TeamSet.h"
 
@@ -156,6 +157,10 @@ void tst_TTeamDlg::printAll()
     QCOMPARE(m_platform->shown.first().kind, QString("print"));
     QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
     QVERIFY(m_selector->findChildren<TTeams*>().isEmpty());
+    // Its preview: the same sets, a page each, whatever the print dialog said.
+    PreviewPrintout(m_selector->allSetsPrintout(), nullptr);
+    QCOMPARE(m_platform->shown.last().text,
+             placed.isEmpty() ? "There is nothing to print." : QString::number(placed.size()));
 }
 
 void tst_TTeamDlg::resetAllWritesEverySet()
