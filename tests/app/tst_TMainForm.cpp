@@ -69,7 +69,7 @@ QList<QMdiSubWindow*> newPlans(TMainForm& form, int count)
 }
 
 // The menu up to date: its items as one line ("-" a separator), those of the
-// File menu from the recent plans on, and each by its text.
+// File menu from the group after Print Setup's on, and each by its text.
 QString itemsOf(QMenu* menu, QHash<QString, QAction*>* byText = nullptr)
 {
     emit menu->aboutToShow();
@@ -79,8 +79,8 @@ QString itemsOf(QMenu* menu, QHash<QString, QAction*>* byText = nullptr)
         if (byText)
             byText->insert(item->text(), item);
     }
-    const qsizetype recent = items.indexOf("P&rint Setup...") + 2;
-    return items.mid(recent > 1 ? recent : 0).join(QLatin1Char(','));
+    const qsizetype setup = items.indexOf("P&rint Setup...");
+    return items.mid(setup < 0 ? 0 : items.indexOf("-", setup) + 1).join(QLatin1Char(','));
 }
 
 QString readPrefs()
