@@ -55,6 +55,8 @@ void TTeamDlg::createControls()
     m_playerCbo->setObjectName(QStringLiteral("PlayerCbo"));
     m_playerCbo->setEditable(true);
     m_playerCbo->setInsertPolicy(QComboBox::NoInsert);
+    // What was typed is what OK checks: "1" must not grow into "10".
+    m_playerCbo->setCompleter(nullptr);
     m_playerCbo->setMaxVisibleItems(10);
     for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n)
         m_playerCbo->addItem(QString::number(n));
