@@ -151,15 +151,15 @@ std::vector<int> TTeamDlg::PrintAllSets()
     return printed;
 }
 
-std::vector<QString> TTeamDlg::ResetAllSets()
+std::vector<TTeamDlg::ResetFailure> TTeamDlg::ResetAllSets()
 {
     std::vector<std::unique_ptr<TTeams>> windows;
     for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n)
         windows.push_back(std::make_unique<TTeams>(n, this));
-    std::vector<QString> failures;
+    std::vector<ResetFailure> failures;
     for (const auto& window : windows) {
         if (!window->ResetAndSave())
-            failures.push_back(window->saveFailedMessage());
+            failures.push_back({window->saveFailedMessage(), window->filePath()});
     }
     return failures;
 }
@@ -171,7 +171,14 @@ void TTeamDlg::PrintAllBtnClick()
 
 void TTeamDlg::ResetAllClick()
 {
-    const std::vector<QString> failures = ResetAllSets();
-    if (!failures.empty())
-        ShowError(QStringList(failures.begin(), failures.end()).join(QLatin1Char('\n')));
+    const std::vector<ResetFailure> failures = ResetAllSets();
+    if (failures.size() == 1) {
+        ShowError(failures.front().message);
+    } else if (!failures.empty()) {
+        QString message =
+            QStringLiteral("These files cannot be written, so their teams were not saved:");
+        for (const ResetFailure& failure : failures)
+            message += QLatin1Char('\n') + failure.path;
+        ShowError(message);
+    }
 }

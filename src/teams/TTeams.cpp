@@ -215,10 +215,14 @@ void TTeams::FormShow()
     m_pageControl->setCurrentIndex(0);
 }
 
+QString TTeams::filePath() const
+{
+    return qt(ProfileFilePath(fileName(), true));
+}
+
 QString TTeams::saveFailedMessage() const
 {
-    return NotWrittenMessage(qt(ProfileFilePath(fileName(), true)),
-                             QStringLiteral("The teams were not saved."));
+    return NotWrittenMessage(filePath(), QStringLiteral("The teams were not saved."));
 }
 
 void TTeams::OkBtnClick()

@@ -40,6 +40,8 @@ public:
     // The Reset button's work without its message: the set emptied and
     // saved. False when the file cannot be written.
     bool ResetAndSave();
+    // The file the set is written to, in full.
+    QString filePath() const;
     // The coach's words for a set that could not be written.
     QString saveFailedMessage() const;
 

@@ -35,6 +35,7 @@ private slots:
     void printAll_data();
     void printAll();
     void resetAllWritesEverySet();
+    void resetAllReportsWhatFailed_data();
     void resetAllReportsWhatFailed();
 
 private:
@@ -181,14 +182,31 @@ void tst_TTeamDlg::resetAllWritesEverySet()
     m_selector->close();
 }
 
+void tst_TTeamDlg::resetAllReportsWhatFailed_data()
+{
+    QTest::addColumn<QList<int>>("unwritable");
+    QTest::addColumn<QString>("message"); // "%N" stands for the path of teamsN.db
+
+    QTest::newRow("one set") << QList<int>{6}
+                             << "Cannot write the file %6.  The teams were not saved.";
+    QTest::newRow("one sentence, then a file a line")
+        << QList<int>{3, 6, 11}
+        << "These files cannot be written, so their teams were not saved:\n%3\n%6\n%11";
+}
+
 void tst_TTeamDlg::resetAllReportsWhatFailed()
 {
-    const QString path = m_data->file("teams6.db");
-    QVERIFY(QDir().mkpath(path));
+    QFETCH(QList<int>, unwritable);
+    QFETCH(QString, message);
+
+    for (const int players : unwritable) {
+        const QString path = m_data->file(QString("teams%1.db").arg(players));
+        QVERIFY(QDir().mkpath(path));
+        message.replace(QString("%%1").arg(players), path);
+    }
     m_selector->showModeless();
     click(*m_selector, "ResetAll");
-    QCOMPARE(m_platform->messages(),
-             QStringList{"Cannot write the file " + path + ".  The teams were not saved."});
+    QCOMPARE(m_platform->messages(), QStringList{message});
     QCOMPARE(m_platform->beeps, 1);
     QVERIFY(QFile::exists(m_data->file("teams5.db")));
     QVERIFY(QFile::exists(m_data->file("teams7.db")));
