@@ -26,14 +26,6 @@ bool startsWithMark(std::string_view bytes)
            startsWith(bytes, utf16BigEndianMark);
 }
 
-std::string_view withoutQuotes(std::string_view value)
-{
-    if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == '"' || value.front() == '\''))
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
 // What a caller hands in becomes one line of valid UTF-8: it ends at a NUL
 // as a C string would, and line breaks turn into blanks so that a value can
 // never start a line of its own.
@@ -232,7 +224,7 @@ std::optional<std::string_view> ProfileDocument::findValue(std::string_view sect
     const auto line = findKey(*block, key);
     if (!line)
         return std::nullopt;
-    return withoutQuotes(block->lines[*line].value());
+    return WithoutEnclosingQuotes(block->lines[*line].value());
 }
 
 int ProfileDocument::readText(std::string_view section, std::string_view key, std::string& buffer,

@@ -1,6 +1,7 @@
 #include "teams/TTeamDlg.h"
 
 #include "report/PrintJob.h"
+#include "report/PrintSeries.h"
 #include "teams/TTeams.h"
 #include "teams/TeamSet.h"
 #include "ui/CommandButton.h"
@@ -143,9 +144,10 @@ std::vector<int> TTeamDlg::PrintAllSets()
     std::vector<int> printed;
     if (!PrintJob::choosePrinter(this))
         return printed;
+    PrintSeries series;
     for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n) {
         TTeams window(n, this);
-        if (window.PrintAll())
+        if (window.PrintAll(series))
             printed.push_back(n);
     }
     return printed;

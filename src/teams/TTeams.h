@@ -6,6 +6,7 @@
 #include <vector>
 
 class QLineEdit;
+class PrintSeries;
 class QMimeData;
 class QTabWidget;
 class TeamListWidget;
@@ -35,8 +36,9 @@ public:
     QLineEdit* teamEdit(int team) const { return m_teamEdits.at(team - 1); }
     TeamListWidget* teamList(int team) const { return m_teamLists.at(team - 1); }
 
-    // For Print All: prints the set as loaded when a team holds a player.
-    bool PrintAll();
+    // For Print All: prints the set as loaded, as part of `series`, when a
+    // team holds a player.
+    bool PrintAll(PrintSeries& series);
     // The Reset button's work without its message: the set emptied and
     // saved. False when the file cannot be written.
     bool ResetAndSave();

@@ -1,4 +1,5 @@
 #include "store/PlainText.h"
+#include "store/ProfileDocument.h"
 
 #include <QTest>
 
@@ -11,6 +12,8 @@ class tst_PlainText : public QObject
 private slots:
     void equalsIgnoringCase_data();
     void equalsIgnoringCase();
+    void storedText_data();
+    void storedText();
 };
 
 void tst_PlainText::equalsIgnoringCase_data()
@@ -55,6 +58,49 @@ void tst_PlainText::equalsIgnoringCase()
     const std::string right = b.toStdString();
     QCOMPARE(EqualsIgnoringCase(left, right), equal);
     QCOMPARE(EqualsIgnoringCase(right, left), equal);
+}
+
+// What a coach types is stored as the file will give it back, so no name
+// reads back empty, ends a list and hides what follows it.
+void tst_PlainText::storedText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::newRow("a plain name") << "Ann Lee"
+                                  << "Ann Lee";
+    QTest::newRow("two apostrophes: nothing") << "''"
+                                              << "";
+    QTest::newRow("double quotes taken off") << "\"Ann\""
+                                             << "Ann";
+    QTest::newRow("pairs inside pairs, blanks between") << " \" 'Bo' \" "
+                                                        << "Bo";
+    QTest::newRow("quotes that do not match stay") << "\"Ann'"
+                                                   << "\"Ann'";
+    QTest::newRow("a lone quote stays") << "'"
+                                        << "'";
+    QTest::newRow("quotes inside stay") << "Bo \"Jr\" Lee"
+                                        << "Bo \"Jr\" Lee";
+    QTest::newRow("line breaks become blanks") << "a\r\nb"
+                                               << "a  b";
+    QTest::newRow("cut to 255 characters, then trimmed")
+        << emoji.repeated(254) + " y" << emoji.repeated(254);
+}
+
+void tst_PlainText::storedText()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    const std::string text = StoredText(typed.toStdString());
+    QCOMPARE(QString::fromStdString(text), stored);
+    // The file gives back exactly that.
+    ProfileDocument written = ProfileDocument::parse({});
+    written.setValue("Players", "Name0", text);
+    std::string readBack;
+    ProfileDocument::parse(written.serialise()).readText("Players", "Name0", readBack, 256, "-");
+    QCOMPARE(QString::fromStdString(readBack), stored);
 }
 
 QTEST_APPLESS_MAIN(tst_PlainText)

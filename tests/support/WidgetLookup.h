@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QTest>
 
 // A window's control by its object name.
@@ -15,4 +16,29 @@ inline void click(const QWidget& window, const char* button)
     auto* found = control<QAbstractButton>(window, button);
     QVERIFY2(found, button);
     QTest::mouseClick(found, Qt::LeftButton);
+}
+
+// The window's one-line fields, by object name, that do not show the start
+// of their text: the program fills every field from its beginning. The field
+// with the focus is left out: a dialog selects all of it on showing.
+inline QStringList fieldsNotAtStart(const QWidget& window)
+{
+    QStringList names;
+    for (const QLineEdit* field : window.findChildren<QLineEdit*>()) {
+        if (field->cursorPosition() != 0 && !field->hasFocus())
+            names << field->objectName();
+    }
+    return names;
+}
+
+// The characters typing leaves in `field` from a paste of far more emoji
+// than it takes; the field keeps its text.
+inline int typedCharacterLimit(QLineEdit* field)
+{
+    const QString before = field->text();
+    field->clear();
+    field->insert(QString::fromUtf8("\U0001F600").repeated(300));
+    const int count = int(field->text().toStdU32String().size());
+    field->setText(before);
+    return count;
 }

@@ -1,3 +1,4 @@
+#include "PdfText.h"
 #include "TeamWindowTest.h"
 #include "WidgetLookup.h"
 #include "WindowTest.h"
@@ -158,6 +159,19 @@ void tst_TTeamDlg::printAll()
     QCOMPARE(m_platform->shown.first().kind, QString("print"));
     QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
     QVERIFY(m_selector->findChildren<TTeams*>().isEmpty());
+    // A file takes every set in one document, in order, each numbered from 1.
+    if (printed.isEmpty())
+        return;
+    const QString text = pdfText(pdf);
+    if (text.isNull())
+        QSKIP("pdftotext is not installed");
+    qsizetype at = -1;
+    for (const int players : printed) {
+        const qsizetype heading = text.indexOf(QString("%1-Player Teams").arg(players));
+        QVERIFY2(heading > at, qPrintable(text));
+        at = heading;
+    }
+    QCOMPARE(text.count("Page 1"), printed.size());
 }
 
 void tst_TTeamDlg::resetAllWritesEverySet()
