@@ -46,6 +46,8 @@ private slots:
     void pageBreak_data();
     void pageBreak();
     void footerOncePerPage();
+    void nothingDrawnStartsNoPage_data();
+    void nothingDrawnStartsNoPage();
     void cells();
     void shortTabLists();
 
@@ -244,6 +246,44 @@ void tst_ReportPage::footerOncePerPage()
                           QStringLiteral("text 2160 3034 Page 3")}));
     QCOMPARE(m_surface->callsOf("line").size(), 3);
     QCOMPARE(m_surface->calls.last(), QStringLiteral("end"));
+}
+
+void tst_ReportPage::nothingDrawnStartsNoPage_data()
+{
+    QTest::addColumn<QStringList>("rows"); // after a full page; "columns", "cells": empty ones
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList firstFooter(std::begin(FirstFooter), std::end(FirstFooter));
+    const QStringList end{QStringLiteral("end")};
+    QTest::newRow("empty line") << QStringList{""} << firstFooter + end;
+    QTest::newRow("empty columns and cells")
+        << QStringList{"columns", "cells"} << firstFooter + end;
+    QTest::newRow("a row after an empty line keeps its place")
+        << QStringList{"", "next"}
+        << firstFooter + QStringList{"newPage", "text 120 232 next", "line 0 3020 2400 3020",
+                                     "text 2160 3034 Page 2", "end"};
+}
+
+void tst_ReportPage::nothingDrawnStartsNoPage()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, expected);
+
+    ReportPage& page = startedPage();
+    printLines(page, 48);
+    m_surface->calls.clear();
+    const std::string empty[] = {"", ""};
+    const int tabs[] = {0, 420, 840};
+    for (const QString& row : rows) {
+        if (row == "columns")
+            page.printColumns(empty, tabs);
+        else if (row == "cells")
+            page.printCells(empty, tabs);
+        else
+            page.printLine(row.toStdString());
+    }
+    page.endJob();
+    QCOMPARE(m_surface->calls, expected);
 }
 
 void tst_ReportPage::cells()
