@@ -67,6 +67,8 @@ private slots:
     void createdOnFirstUseAndKept();
     void preferencesReloadTheBanner_data();
     void preferencesReloadTheBanner();
+    void positionsComeBackAcrossStarts_data();
+    void positionsComeBackAcrossStarts();
 };
 
 void tst_MainFormDialogs::shownOnceOnTheFirstStart()
@@ -281,6 +283,41 @@ void tst_MainFormDialogs::preferencesReloadTheBanner()
     QCOMPARE(form.teamBanner()->text(), banner);
     QCOMPARE(form.teamBanner()->font().pointSize(), 24);
     QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::positionsComeBackAcrossStarts_data()
+{
+    QTest::addColumn<QString>("document"); // empty: the players list
+    QTest::addColumn<QString>("section");
+
+    QTest::newRow("players list") << QString() << "Players";
+    QTest::newRow("evaluation") << "GAME.gev"
+                                << "EvalGame";
+    QTest::newRow("scouting report") << "GAME.rep"
+                                     << "ScoutReport";
+}
+
+// The frame's corner is stored and comes back, whatever the frame's size.
+void tst_MainFormDialogs::positionsComeBackAcrossStarts()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, section);
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    for (int start = 0; start < 3; ++start) {
+        TMainForm form;
+        QVERIFY(ShowFrame(form));
+        document.isEmpty() ? trigger(form, "actionPlayersList")
+                           : OpenDocument(form, data.document(document));
+        QDialog* window = form.findChild<QDialog*>();
+        QVERIFY(window && window->isVisible());
+        if (start == 0)
+            window->move(140, 90);
+        QCOMPARE(window->frameGeometry().topLeft(), QPoint(140, 90));
+        window->close();
+        QCOMPARE(ReadProfileInt("prefs.db", section.toStdString(), "Y", 0, -1, true), 90);
+    }
 }
 
 QTEST_MAIN(tst_MainFormDialogs)
