@@ -100,6 +100,7 @@ private slots:
     void helpOpensContents();
     void teamsSelectorMadeOnceOnFirstUse();
     void printSetupRunsPrinterSetup();
+    void teamBannerAt24Points_data();
     void teamBannerAt24Points();
     void windowMenuListsPlans();
     void openPlanStartsInPathFolder();
@@ -442,16 +443,30 @@ void tst_TMainForm::printSetupRunsPrinterSetup()
     QVERIFY(platform.unanswered().isEmpty());
 }
 
+void tst_TMainForm::teamBannerAt24Points_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a short name") << "Eagles";
+    QTest::newRow("a name wider than the frame: cut, the frame keeps its width")
+        << QStringLiteral("Northside Community Basketball Association Senior Varsity Squad ")
+               .repeated(3)
+               .trimmed();
+}
+
 void tst_TMainForm::teamBannerAt24Points()
 {
+    QFETCH(QString, name);
     TempDataDir data;
-    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\nTeamName=Eagles\r\n");
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\nTeamName=" + name.toLatin1() + "\r\n");
     ScriptedPlatform platform;
     TMainForm form;
     QCOMPARE(form.teamBanner()->text(), QString());
+    const int width = form.width();
     QVERIFY(ShowFrame(form));
-    QCOMPARE(form.teamBanner()->text(), QStringLiteral("Eagles"));
+    QCOMPARE(form.teamBanner()->text(), name);
     QCOMPARE(form.teamBanner()->font().pointSize(), 24);
+    QCOMPARE(form.width(), width);
+    QVERIFY(form.minimumSizeHint().width() < width);
 }
 
 void tst_TMainForm::windowMenuListsPlans()
