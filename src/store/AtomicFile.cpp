@@ -49,18 +49,66 @@ bool AtomicFile::replace(const std::string& path, std::string_view bytes)
     std::string temporaryPath;
     const int fd = createTemporary(target, temporaryPath);
     if (fd < 0)
-        return false;
+        return exists && refusedByFolder(errno) && writeInPlace(target, bytes);
     if (exists)
         keepOwnerAndMode(fd, info);
     bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    ok = ok && rename(temporaryPath.c_str(), target.c_str()) == 0;
     if (!ok) {
         unlink(temporaryPath.c_str());
         return false;
     }
+    if (rename(temporaryPath.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        unlink(temporaryPath.c_str());
+        return exists && refusedByFolder(error) && writeInPlace(target, bytes);
+    }
     syncFolder(target);
     return true;
+}
+
+// A folder the user may not write, or a shared (sticky) folder in which only
+// a file's owner may replace it.
+bool AtomicFile::refusedByFolder(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
+// The file is overwritten where it is. Not atomic: the old bytes are kept
+// and written back when the new ones cannot all be written.
+bool AtomicFile::writeInPlace(const std::string& target, std::string_view bytes)
+{
+    const int fd = open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    std::string old;
+    bool ok = readAll(fd, old);
+    if (ok && !overwrite(fd, bytes)) {
+        overwrite(fd, old);
+        ok = false;
+    }
+    return close(fd) == 0 && ok;
+}
+
+bool AtomicFile::readAll(int fd, std::string& bytes)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return false;
+        if (count == 0)
+            return true;
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+bool AtomicFile::overwrite(int fd, std::string_view bytes)
+{
+    return ftruncate(fd, 0) == 0 && lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, bytes) &&
+           fsync(fd) == 0;
 }
 
 // Best effort: a file system without owners or modes (a memory stick) must

@@ -49,6 +49,8 @@ private slots:
     void refusedWrites_data();
     void refusedWrites();
     void cutShortWriteKeepsOldFile();
+    void closedFolders_data();
+    void closedFolders();
     void writeKeepsPermissionsAndLinks();
     void bigInputs_data();
     void bigInputs();
@@ -508,6 +510,55 @@ void tst_ProfileStore::cutShortWriteKeepsOldFile()
     QVERIFY(!written);
     QCOMPARE(bytesOf("p.ini"), old);
     QCOMPARE(entries(), QStringList{"p.ini"});
+}
+
+void tst_ProfileStore::closedFolders_data()
+{
+    QTest::addColumn<int>("folderMode"); // for a plain user who owns neither
+    QTest::addColumn<int>("fileMode");   // 0: no file
+    QTest::addColumn<int>("sizeLimit");  // bytes a file may reach; 0: none
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("read-only folder, writable file: written in place") << 0555 << 0666 << 0 << true;
+    QTest::newRow("shared folder, someone else's writable file") << 01777 << 0666 << 0 << true;
+    QTest::newRow("read-only folder, read-only file") << 0555 << 0444 << 0 << false;
+    QTest::newRow("read-only folder, no file yet") << 0555 << 0 << 0 << false;
+    QTest::newRow("in place, cut short: the old bytes come back") << 0555 << 0666 << 64 << false;
+}
+
+void tst_ProfileStore::closedFolders()
+{
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    QFETCH(int, sizeLimit);
+    QFETCH(bool, written);
+
+    const QByteArray old = "[s]\r\nk=old\r\n";
+    if (fileMode != 0) {
+        put("p.ini", old);
+        QCOMPARE(chmod(path("p.ini").c_str(), fileMode), 0);
+    }
+    QCOMPARE(chmod(m_dir->path().toLocal8Bit().constData(), folderMode), 0);
+    const QStringList before = entries();
+
+    rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = sizeLimit != 0 ? rlim_t(sizeLimit) : saved.rlim_cur;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    bool done = false;
+    {
+        const PlainUserFiles plainUser;
+        done = WriteProfileText(path("p.ini"), "s", "k", std::string(100, 'v'), -1, false);
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(done, written);
+    QCOMPARE(entries(), before);
+    if (fileMode != 0)
+        QCOMPARE(bytesOf("p.ini"), written ? "[s]\r\nk=" + QByteArray(100, 'v') + "\r\n" : old);
 }
 
 void tst_ProfileStore::writeKeepsPermissionsAndLinks()
