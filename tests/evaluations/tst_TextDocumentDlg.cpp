@@ -8,10 +8,13 @@
 #include "evaluations/TextDocumentKind.h"
 #include "store/ProfileStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -54,6 +57,7 @@ private slots:
     void leavingTheDate();
     void anotherDocumentWhileOpen_data();
     void anotherDocumentWhileOpen();
+    void wrappedTextIsStoredAsDisplayed_data();
     void wrappedTextIsStoredAsDisplayed();
     void printsWhatIsShown();
 
@@ -168,11 +172,19 @@ void tst_TextDocumentDlg::okSaves_data()
         << "GAME.gev"
         << QByteArray("[Evaluation]\r\nDate=3/7\r\nOpponent=Tigers\r\nNumLines=2\r\n"
                       "Line0=Fast break\r\nLine2=Weak left\r\nLine3=stale\r\nLine1=Boards\r\n");
+    const QByteArray lines("NumLines=2\r\nLine0=Fast break\r\nLine1=Boards\r\n");
     QTest::newRow("report typed without extension")
         << Report << "SCOUT"
         << "SCOUT.rep"
-        << QByteArray("[Main]\r\nTeam=Tigers\r\nDate=3/7\r\nNumLines=2\r\n"
-                      "Line0=Fast break\r\nLine1=Boards\r\n");
+        << "[Main]\r\nTeam=Tigers\r\nDate=3/7\r\n" + lines;
+    QTest::newRow("evaluation without extension in a folder with a dot")
+        << Evaluation << "my.docs/game"
+        << "my.docs/game.gev"
+        << "[Evaluation]\r\nDate=3/7\r\nOpponent=Tigers\r\n" + lines;
+    QTest::newRow("report without extension in a folder with a dot")
+        << Report << "my.docs/game"
+        << "my.docs/game.rep"
+        << "[Main]\r\nTeam=Tigers\r\nDate=3/7\r\n" + lines;
 }
 
 void tst_TextDocumentDlg::okSaves()
@@ -184,6 +196,7 @@ void tst_TextDocumentDlg::okSaves()
 
     const QString first = path("GAME.gev");
     QVERIFY(writeFile(first, storedDocument(kind)));
+    QVERIFY(QDir().mkpath(QFileInfo(m_data->document(saved)).path()));
     open(kind, first);
     date()->setText("3/7");
     opponent()->setText("Tigers");
@@ -330,17 +343,52 @@ void tst_TextDocumentDlg::anotherDocumentWhileOpen()
     QCOMPARE(m_platform->fileRequests.last().fileName, loads ? second : first);
 }
 
-// Each displayed line, wrapped pieces included, is one stored line.
+// Each displayed line, wrapped pieces included, is one stored line, the same
+// whether or not the later paragraphs were ever scrolled into view.
+void tst_TextDocumentDlg::wrappedTextIsStoredAsDisplayed_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // opened; empty: typed
+    QTest::addColumn<int>("atLeast");       // cut only at 255 characters: 6 and 63 lines
+    QTest::addColumn<QString>("last");      // how the last stored line starts
+
+    QTest::newRow("typed") << QByteArray() << 10 << "iii";
+    QByteArray stored = "[Evaluation]\r\nDate=3/7/98\r\nNumLines=63\r\n";
+    for (int line = 0; line < 63; ++line)
+        stored += "Line" + QByteArray::number(line) + "=" +
+                  (line < 20 || line > 22 ? QByteArray("row") : QByteArray("word ").repeated(50)) +
+                  "\r\n";
+    // Neither the first nor the last screen: laid out only when scrolled to.
+    QTest::newRow("opened, long paragraphs in the middle") << stored << 63 << "row";
+}
+
 void tst_TextDocumentDlg::wrappedTextIsStoredAsDisplayed()
 {
-    const QString file = path("LONG.gev");
-    open(Evaluation, file);
-    text()->setPlainText(QStringLiteral("word ").repeated(150) + "\n" + QString(700, 'i') + "\n");
-    m_platform->chooseFile(file);
-    click("OkBtn");
-    const TextDocument saved = LoadTextDocument(file.toStdString(), GameEvaluationKind);
-    QVERIFY(saved.lines.size() > 10);               // cut only at 255 characters it would be 6
-    QVERIFY(saved.lines.back().starts_with("iii")); // the empty last line is not stored
+    QFETCH(QByteArray, stored);
+    QFETCH(int, atLeast);
+    QFETCH(QString, last);
+
+    const QStringList files{path("LONG.gev"), path("SCROLLED.gev")};
+    for (const QString& file : files) {
+        if (stored.isEmpty()) {
+            open(Evaluation, file);
+            text()->setPlainText(QStringLiteral("word ").repeated(150) + "\n" + QString(700, 'i') +
+                                 "\n");
+        } else {
+            QVERIFY(writeFile(path("OLD.gev"), stored));
+            open(Evaluation, path("OLD.gev"));
+        }
+        for (QScrollBar* bar = text()->verticalScrollBar();
+             file == files.last() && bar->value() < bar->maximum();) {
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            text()->viewport()->repaint();
+        }
+        m_platform->chooseFile(file);
+        click("OkBtn");
+    }
+    const TextDocument saved = LoadTextDocument(files.first().toStdString(), GameEvaluationKind);
+    QVERIFY(saved.lines.size() > std::size_t(atLeast));
+    QVERIFY(saved.lines.back().starts_with(last.toStdString())); // no empty last line stored
+    QCOMPARE(saved.lines, LoadTextDocument(files.last().toStdString(), GameEvaluationKind).lines);
 }
 
 void tst_TextDocumentDlg::printsWhatIsShown()
