@@ -154,7 +154,7 @@ void tst_TeamPrintout::pageBreakInsideAGroup()
 
 void tst_TeamPrintout::fullSetEndingOnTheLastLine()
 {
-    // With last line 55 the tenth group's rows end on it; its closing empty
+    // With last line 55, as on A4, the tenth group's rows end on it; its closing empty
     // line starts no page that would hold only a footer.
     TempDataDir data;
     const QStringList rows = printedRows(fullTwoPlayerSet(), 2, 58 * 58);
