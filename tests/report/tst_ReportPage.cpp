@@ -46,8 +46,6 @@ private slots:
     void pageBreak_data();
     void pageBreak();
     void footerOncePerPage();
-    void nothingDrawnStartsNoPage_data();
-    void nothingDrawnStartsNoPage();
     void cells();
     void shortTabLists();
 
@@ -202,25 +200,35 @@ void tst_ReportPage::pageBreak_data()
 {
     QTest::addColumn<int>("rowsBefore");
     QTest::addColumn<int>("blankLines");
+    QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList broken =
-        QStringList(std::begin(FirstFooter), std::end(FirstFooter)) +
-        QStringList{QStringLiteral("newPage"), QStringLiteral("text 120 174 next")};
+    const QStringList footer(std::begin(FirstFooter), std::end(FirstFooter));
+    const QStringList broken = footer + QStringList{"newPage", "text 120 174 next"};
+    const QStringList next{"next"};
 
     // 48 rows fill lines 4 to 51, the last line.
     QTest::newRow("row before the last line stays")
-        << 47 << 0 << QStringList{QStringLiteral("text 120 2958 next")};
-    QTest::newRow("row after the last line breaks, footer first") << 48 << 0 << broken;
-    QTest::newRow("blank line past the last line still breaks") << 48 << 1 << broken;
-    QTest::newRow("blank line onto the last line breaks") << 47 << 1 << broken;
-    QTest::newRow("blank lines far past the last line") << 10 << 60 << broken;
+        << 47 << 0 << next << QStringList{QStringLiteral("text 120 2958 next")};
+    QTest::newRow("row after the last line breaks, footer first") << 48 << 0 << next << broken;
+    QTest::newRow("blank line past the last line still breaks") << 48 << 1 << next << broken;
+    QTest::newRow("blank line onto the last line breaks") << 47 << 1 << next << broken;
+    QTest::newRow("blank lines far past the last line") << 10 << 60 << next << broken;
+    // A page starts with what is drawn on it: an empty last line leaves no
+    // page holding only its footer.
+    QTest::newRow("empty line after the last line starts no page")
+        << 48 << 0 << QStringList{""} << footer + QStringList{"end"};
+    QTest::newRow("a row after that empty line keeps its place")
+        << 48 << 0 << QStringList{"", "next"}
+        << footer + QStringList{"newPage", "text 120 232 next", "line 0 3020 2400 3020",
+                                "text 2160 3034 Page 2", "end"};
 }
 
 void tst_ReportPage::pageBreak()
 {
     QFETCH(int, rowsBefore);
     QFETCH(int, blankLines);
+    QFETCH(QStringList, rows);
     QFETCH(QStringList, expected);
 
     ReportPage& page = startedPage();
@@ -228,7 +236,10 @@ void tst_ReportPage::pageBreak()
     for (int i = 0; i < blankLines; ++i)
         page.blankLine();
     m_surface->calls.clear();
-    page.printLine("next");
+    for (const QString& row : rows)
+        page.printLine(row.toStdString());
+    if (expected.last() == "end")
+        page.endJob();
     QCOMPARE(m_surface->calls, expected);
 }
 
@@ -246,44 +257,6 @@ void tst_ReportPage::footerOncePerPage()
                           QStringLiteral("text 2160 3034 Page 3")}));
     QCOMPARE(m_surface->callsOf("line").size(), 3);
     QCOMPARE(m_surface->calls.last(), QStringLiteral("end"));
-}
-
-void tst_ReportPage::nothingDrawnStartsNoPage_data()
-{
-    QTest::addColumn<QStringList>("rows"); // after a full page; "columns", "cells": empty ones
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList firstFooter(std::begin(FirstFooter), std::end(FirstFooter));
-    const QStringList end{QStringLiteral("end")};
-    QTest::newRow("empty line") << QStringList{""} << firstFooter + end;
-    QTest::newRow("empty columns and cells")
-        << QStringList{"columns", "cells"} << firstFooter + end;
-    QTest::newRow("a row after an empty line keeps its place")
-        << QStringList{"", "next"}
-        << firstFooter + QStringList{"newPage", "text 120 232 next", "line 0 3020 2400 3020",
-                                     "text 2160 3034 Page 2", "end"};
-}
-
-void tst_ReportPage::nothingDrawnStartsNoPage()
-{
-    QFETCH(QStringList, rows);
-    QFETCH(QStringList, expected);
-
-    ReportPage& page = startedPage();
-    printLines(page, 48);
-    m_surface->calls.clear();
-    const std::string empty[] = {"", ""};
-    const int tabs[] = {0, 420, 840};
-    for (const QString& row : rows) {
-        if (row == "columns")
-            page.printColumns(empty, tabs);
-        else if (row == "cells")
-            page.printCells(empty, tabs);
-        else
-            page.printLine(row.toStdString());
-    }
-    page.endJob();
-    QCOMPARE(m_surface->calls, expected);
 }
 
 void tst_ReportPage::cells()
