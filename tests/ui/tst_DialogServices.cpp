@@ -215,7 +215,6 @@ void tst_DialogServices::helpOverAModalDialog()
     QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
                       bar->mapTo(help, QPoint(bar->width() / 2, bar->height() - 4)));
     QVERIFY(bar->value() > 0);
-    QVERIFY(dialog.isVisible());
     help->close();
 }
 
