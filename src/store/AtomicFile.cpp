@@ -1,5 +1,7 @@
 #include "store/AtomicFile.h"
 
+#include "store/FileDescriptor.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -52,7 +54,7 @@ bool AtomicFile::replace(const std::string& path, std::string_view bytes)
         return exists && refusedByFolder(errno) && writeInPlace(target, bytes);
     if (exists)
         keepOwnerAndMode(fd, info);
-    bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
+    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     if (!ok) {
         unlink(temporaryPath.c_str());
@@ -82,7 +84,7 @@ bool AtomicFile::writeInPlace(const std::string& target, std::string_view bytes)
     if (fd < 0)
         return false;
     std::string old;
-    bool ok = readAll(fd, old);
+    bool ok = ReadToEnd(fd, old);
     if (ok && !overwrite(fd, bytes)) {
         overwrite(fd, old);
         ok = false;
@@ -90,24 +92,9 @@ bool AtomicFile::writeInPlace(const std::string& target, std::string_view bytes)
     return close(fd) == 0 && ok;
 }
 
-bool AtomicFile::readAll(int fd, std::string& bytes)
-{
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = read(fd, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        bytes.append(buffer, static_cast<std::size_t>(count));
-    }
-}
-
 bool AtomicFile::overwrite(int fd, std::string_view bytes)
 {
-    return ftruncate(fd, 0) == 0 && lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, bytes) &&
+    return ftruncate(fd, 0) == 0 && lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
            fsync(fd) == 0;
 }
 
@@ -120,19 +107,6 @@ void AtomicFile::keepOwnerAndMode(int fd, const struct stat& info)
         [[maybe_unused]] const int owned = fchown(fd, info.st_uid, info.st_gid);
     }
     [[maybe_unused]] const int moded = fchmod(fd, info.st_mode & 07777);
-}
-
-bool AtomicFile::writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 int AtomicFile::createTemporary(const std::string& target, std::string& temporaryPath)

@@ -21,10 +21,8 @@ public:
 private:
     static bool refusedByFolder(int error);
     static bool writeInPlace(const std::string& target, std::string_view bytes);
-    static bool readAll(int fd, std::string& bytes);
     static bool overwrite(int fd, std::string_view bytes);
     static void keepOwnerAndMode(int fd, const struct stat& info);
-    static bool writeAll(int fd, std::string_view bytes);
     static int createTemporary(const std::string& target, std::string& temporaryPath);
     static void syncFolder(const std::string& target);
 };
