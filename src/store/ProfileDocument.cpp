@@ -1,5 +1,6 @@
 #include "store/ProfileDocument.h"
 
+#include "store/FileDescriptor.h"
 #include "store/PlainText.h"
 #include "store/TextEncoding.h"
 
@@ -43,21 +44,6 @@ std::string singleLine(std::string_view text)
 std::string_view offsetView(std::string_view whole, std::size_t begin, std::size_t length)
 {
     return whole.substr(begin, length);
-}
-
-bool readWholeFile(int fd, std::string& bytes)
-{
-    char chunk[65536];
-    for (;;) {
-        const ssize_t count = read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        bytes.append(chunk, static_cast<std::size_t>(count));
-    }
 }
 
 } // namespace
@@ -105,7 +91,7 @@ ProfileDocument ProfileDocument::load(const std::string& path)
     }
     struct stat info;
     std::string bytes;
-    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && readWholeFile(fd, bytes);
+    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadToEnd(fd, bytes);
     close(fd);
     if (!ok) {
         missing.m_source = Source::Unreadable;
