@@ -55,14 +55,14 @@ private:
     void CmOk();
     void CmCancel();
     void CmPrint();
-    Printout printout() const;
+    Printout printout();
     void CmHelp();
     void CmClose();
     void focusLeft(QWidget* widget);
 
     void loadDocument();
     void showInFields(const TextDocument& document);
-    TextDocument fromFields() const;
+    TextDocument fromFields();
     bool dateAllowsSaving();
     std::optional<QString> chooseSavePath();
     void focusOn(QWidget* widget);

@@ -44,7 +44,7 @@ public:
     bool SaveAs();
     void Print();
     // The plan as Print prints it, also for the preview and the PDF.
-    Printout printout() const;
+    Printout printout();
 
     // Refills the activity choices from drills.db.
     void ReloadActivityList();
@@ -104,7 +104,7 @@ private:
 
     // Document helpers.
     bool writePlan(PracticePlan& plan);
-    void takeFieldsIntoPlan(PracticePlan& plan) const;
+    void takeFieldsIntoPlan(PracticePlan& plan);
     void showPlanInFields();
     std::string todayText() const;
     void ComputeTimeSpans();

@@ -8,7 +8,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPrinter>
-#include <optional>
 
 namespace {
 
@@ -21,24 +20,14 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// The parts one after the other under the busy cursor; `beforeStart` runs
-// once the first part's body font is set, before anything is started.
-bool printParts(QtPrintSurface& surface, std::span<const PrintJob::Part> parts,
-                const PrintJob::Step& beforeStart)
+bool printPages(ReportPage& page, const PrintJob::Rows& rows)
 {
-    std::optional<BusyCursor> busy;
-    for (const PrintJob::Part& part : parts) {
-        ReportPage page(surface, part.info);
-        if (beforeStart && !busy)
-            beforeStart();
-        if (!busy)
-            busy.emplace();
-        if (!page.startJob())
-            return false;
-        if (part.rows)
-            part.rows(page);
-        page.endJob();
-    }
+    BusyCursor busy;
+    if (!page.startJob())
+        return false;
+    if (rows)
+        rows(page);
+    page.endJob();
     return true;
 }
 
@@ -58,23 +47,30 @@ bool PrintJob::choosePrinter(QWidget* parent)
 bool PrintJob::run(const PrintoutInfo& info, const Rows& rows, const Step& beforeStart)
 {
     QtPrintSurface surface(AppPrinter::printer());
-    const Part part{info, rows};
-    if (printParts(surface, {&part, 1}, beforeStart))
-        return true;
-    reportNotStarted();
-    return false;
+    return run(surface, info, rows, beforeStart);
 }
 
-// QPainter tells of a printer it cannot open only on the console.
-void PrintJob::reportNotStarted()
+bool PrintJob::run(PrintSurface& surface, const PrintoutInfo& info, const Rows& rows,
+                   const Step& beforeStart)
 {
+    ReportPage page(surface, info);
+    if (beforeStart)
+        beforeStart();
+    if (printPages(page, rows))
+        return true;
+    // QPainter tells of a printer it cannot open only on the console.
     Platform::instance().showMessage(QStringLiteral("Error"),
                                      QStringLiteral("The printer could not be started."),
                                      Platform::Icon::Critical);
+    return false;
 }
 
 bool PrintJob::draw(QPagedPaintDevice& device, std::span<const Part> parts)
 {
-    QtPrintSurface surface(device, QtPrintSurface::Jobs::Several);
-    return printParts(surface, parts, {});
+    QtPrintSurface surface(device, QtPrintSurface::Document::Shared);
+    for (const Part& part : parts) {
+        if (!run(surface, part.info, part.rows))
+            return false;
+    }
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <span>
 
+class PrintSurface;
 class QPagedPaintDevice;
 class QWidget;
 class ReportPage;
@@ -35,9 +36,10 @@ public:
     static bool choosePrinter(QWidget* parent);
     // Prints without asking, on the printer as last set up.
     static bool run(const PrintoutInfo& info, const Rows& rows, const Step& beforeStart = {});
+    // Prints on `surface`, which may hold earlier printouts (PrintSeries).
+    static bool run(PrintSurface& surface, const PrintoutInfo& info, const Rows& rows,
+                    const Step& beforeStart = {});
     // Draws `parts` on `device` as one document, each from a new page of its
     // own numbered from 1; false when the document cannot be started.
     static bool draw(QPagedPaintDevice& device, std::span<const Part> parts);
-    // The message of a printer that could not be started.
-    static void reportNotStarted();
 };

@@ -68,15 +68,8 @@ QPageSize ExportPageSize(const QPageSize& printerDefault, const QLocale& locale)
 
 bool PrintPrintout(const Printout& printout, QWidget* parent, const PrintJob::Step& beforeStart)
 {
-    if (!PrintJob::choosePrinter(parent))
-        return false;
-    bool printed = true;
-    for (const PrintJob::Part& part : printout.parts)
-        printed =
-            PrintJob::run(part.info, part.rows,
-                          &part == &printout.parts.front() ? beforeStart : PrintJob::Step()) &&
-            printed;
-    return printed;
+    const PrintJob::Part& part = printout.parts.front();
+    return PrintJob::runWithDialog(parent, part.info, part.rows, beforeStart);
 }
 
 void PreviewPrintout(const Printout& printout, QWidget* parent)
@@ -87,12 +80,7 @@ void PreviewPrintout(const Printout& printout, QWidget* parent)
     }
     Platform::instance().runPrintPreview(
         AppPrinter::printer(), QStringLiteral("Print Preview - ") + printout.name,
-        [&printout](QPrinter& printer) {
-            // Only the preview's Print button reaches a printer that can fail.
-            if (!PrintJob::draw(printer, printout.parts))
-                PrintJob::reportNotStarted();
-        },
-        parent);
+        [&printout](QPrinter& printer) { PrintJob::draw(printer, printout.parts); }, parent);
 }
 
 bool ExportPrintout(const Printout& printout)

@@ -22,9 +22,9 @@ struct Printout
 // plans were last saved in.
 QString PlansFolder();
 
-// The print dialog, then each part as a print job of its own; `beforeStart`
-// as PrintJob::runWithDialog runs it. False when the dialog was cancelled or
-// a job failed.
+// What a window's Print button does with its printout of one part: the
+// print dialog, then the job, `beforeStart` as PrintJob::runWithDialog runs
+// it. (Print All's several parts go through PrintSeries.)
 bool PrintPrintout(const Printout& printout, QWidget* parent,
                    const PrintJob::Step& beforeStart = {});
 

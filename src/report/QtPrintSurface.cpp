@@ -14,8 +14,8 @@ constexpr int singleLineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLin
 
 } // namespace
 
-QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device, Jobs jobs)
-    : m_device(device), m_jobs(jobs)
+QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device, Document document)
+    : m_device(device), m_document(document)
 {
 }
 
@@ -84,7 +84,7 @@ void QtPrintSurface::newPage()
 
 void QtPrintSurface::setJobTitle(const std::string& title)
 {
-    // The first job of several names the document.
+    // A shared document keeps the name of its first printout.
     auto* printer = dynamic_cast<QPrinter*>(&m_device);
     if (printer && !m_painter.isActive())
         printer->setDocName(toQString(title));
@@ -92,10 +92,10 @@ void QtPrintSurface::setJobTitle(const std::string& title)
 
 bool QtPrintSurface::begin()
 {
-    m_pageNumber = 1;
     if (m_painter.isActive()) {
         m_device.newPage();
         m_painter.setFont(m_font);
+        m_pageNumber = 1;
         return true;
     }
     if (!m_painter.begin(&m_device))
@@ -103,11 +103,12 @@ bool QtPrintSurface::begin()
     m_painter.setFont(m_font);
     // A cosmetic pen is one device pixel wide, whatever the device.
     m_painter.setPen(QPen(Qt::black, 0));
+    m_pageNumber = 1;
     return true;
 }
 
 void QtPrintSurface::end()
 {
-    if (m_jobs == Jobs::One)
+    if (m_document == Document::OwnJob)
         m_painter.end();
 }

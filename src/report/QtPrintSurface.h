@@ -8,19 +8,19 @@
 class QPagedPaintDevice;
 
 // The page layout's surface on a real printer, a print preview or a PDF file.
-// Jobs that follow one another on one surface make one document: each after
-// the first starts on a new page, numbered from 1; the document ends with the
-// surface.
 class QtPrintSurface : public PrintSurface
 {
 public:
-    enum class Jobs
+    enum class Document
     {
-        One,     // the job's end ends the document
-        Several, // the document ends with the surface
+        // begin() to end() is one document.
+        OwnJob,
+        // Several printouts in one document: a later begin() starts a new page
+        // numbered 1, and the document ends only when the surface goes.
+        Shared
     };
 
-    explicit QtPrintSurface(QPagedPaintDevice& device, Jobs jobs = Jobs::One);
+    explicit QtPrintSurface(QPagedPaintDevice& device, Document document = Document::OwnJob);
     ~QtPrintSurface() override;
 
     int resolutionX() const override;
@@ -44,7 +44,7 @@ public:
 
 private:
     QPagedPaintDevice& m_device;
-    Jobs m_jobs;
+    Document m_document;
     QPainter m_painter;
     QFont m_font;
     int m_pageNumber = 1;

@@ -2,10 +2,12 @@
 
 #include "formats/CalendarDate.h"
 #include "players/PlayerRoster.h"
+#include "report/PrintSeries.h"
 #include "report/Printout.h"
 #include "teams/TeamListWidget.h"
 #include "teams/TeamPrintout.h"
 #include "teams/TeamSet.h"
+#include "ui/FieldText.h"
 #include "ui/ListCollator.h"
 #include "ui/Platform.h"
 
@@ -80,12 +82,12 @@ Printout TeamMgr::printout() const
             PlansFolder()};
 }
 
-bool TeamMgr::PrintIfAny()
+bool TeamMgr::PrintIfAny(PrintSeries& series)
 {
     const TeamSet set = fields();
     if (!HasPlacedPlayer(set))
         return false;
-    return PrintJob::run(TeamPrintoutInfo, [this, &set](ReportPage& page) {
+    return series.print(TeamPrintoutInfo, [this, &set](ReportPage& page) {
         PrintTeamSetRows(page, set, m_playersPerTeam);
     });
 }
@@ -116,10 +118,10 @@ void TeamMgr::DropPlayers(TeamListWidget* target, TeamListWidget* source)
 TeamSet TeamMgr::fields() const
 {
     TeamSet set;
-    set.description = m_descEdit->text().toStdString();
+    set.description = TakeStoredText(m_descEdit).toStdString();
     set.teams.resize(m_teamCount);
     for (int t = 0; t < m_teamCount; ++t) {
-        set.teams[t].name = m_teamEdits[t]->text().toStdString();
+        set.teams[t].name = TakeStoredText(m_teamEdits[t]).toStdString();
         set.teams[t].players = m_teamLists[t]->names();
     }
     return set;
@@ -127,9 +129,9 @@ TeamSet TeamMgr::fields() const
 
 void TeamMgr::showSet(const TeamSet& set)
 {
-    m_descEdit->setText(qt(set.description));
+    FillField(m_descEdit, qt(set.description));
     for (int t = 0; t < m_teamCount; ++t) {
-        m_teamEdits[t]->setText(qt(set.teams[t].name));
+        FillField(m_teamEdits[t], qt(set.teams[t].name));
         m_teamLists[t]->setNames(set.teams[t].players);
     }
 }
