@@ -1,0 +1,193 @@
+#include "players/PlayersImport.h"
+#include "players/RosterFile.h"
+
+#include <QtTest>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+QString joined(const Names& names)
+{
+    QStringList parts;
+    for (const std::string& name : names)
+        parts << QString::fromStdString(name);
+    return parts.join(QLatin1Char('|'));
+}
+
+Names split(const QString& names)
+{
+    Names result;
+    if (names.isNull())
+        return result;
+    for (const QString& name : names.split(QLatin1Char('|')))
+        result.push_back(name.toStdString());
+    return result;
+}
+
+QByteArray utf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (const QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8);
+        const char low = static_cast<char>(c.unicode() & 0xFF);
+        bytes += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1}
+                           : QByteArray{&low, 1} + QByteArray{&high, 1};
+    }
+    return bytes;
+}
+
+} // namespace
+
+class tst_PlayersImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data();
+    void read();
+    void classify_data();
+    void classify();
+    void write_data();
+    void write();
+};
+
+// A file's bytes against the name of each row ("|" between rows, blank rows
+// empty) or the problem that stops the import.
+void tst_PlayersImport::read_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<int>("problem");
+
+    const int none = int(RosterFile::Problem::None);
+    QTest::newRow("plain text, CR LF, LF and CR")
+        << QByteArray("Ann\r\nBob\nCy\rDee") << "Ann|Bob|Cy|Dee" << none;
+    QTest::newRow("comma, no header: the first column")
+        << QByteArray("Ann,5\nBob,7\n") << "Ann|Bob" << none;
+    QTest::newRow("semicolon inside quotes")
+        << QByteArray("\"Smith; Ann\";5\nBob;7") << "Smith; Ann|Bob" << none;
+    QTest::newRow("tab beats the commas of the names")
+        << QByteArray("Lee, Ann\t5\nKo, Bo\t6") << "Lee, Ann|Ko, Bo" << none;
+    QTest::newRow("doubled quotes, blanks before the quote")
+        << QByteArray("No, Name\n4, \"Red \"\"Rocket\"\" Lee\"\n5, Bo") << "Red \"Rocket\" Lee|Bo"
+        << none;
+    QTest::newRow("Name header picks its column")
+        << QByteArray("Number,\"Name\"\n4,\"Lee, Ann\"\n5,Bo") << "Lee, Ann|Bo" << none;
+    QTest::newRow("First and Last joined, either may be missing")
+        << QByteArray("Last Name;FIRST_NAME;Team\nLee;Ann;A\n;Bo;B\nKo;;C") << "Ann Lee|Bo|Ko"
+        << none;
+    QTest::newRow("Name and Surname") << QByteArray("name,Surname\nAnn,Lee") << "Ann Lee" << none;
+    QTest::newRow("a header only in the first row")
+        << QByteArray("Ann\nName\n") << "Ann|Name" << none;
+    QTest::newRow("a comma in a few lines is part of the name")
+        << QByteArray("Smith, Ann\nBob\nCy\n") << "Smith, Ann|Bob|Cy" << none;
+    QTest::newRow("a stray quote swallows no line")
+        << QByteArray("\"Ann\nBob\n") << "\"Ann|Bob" << none;
+    QTest::newRow("blank rows kept as rows")
+        << QByteArray("\nName,No\nAnn,1\n\n,\n\t Bob\x01,2") << "|Ann|||Bob" << none;
+    QTest::newRow("UTF-8 with its mark")
+        << QByteArray("\xEF\xBB\xBFName\r\nJos\xC3\xA9\r\n") << "José" << none;
+    QTest::newRow("Windows-1252") << QByteArray("Jos\xE9\nM\xFCller;1") << "José|Müller;1" << none;
+    QTest::newRow("UTF-16 little endian") << utf16("Name,No\r\nZoë,1\r\n", false) << "Zoë" << none;
+    QTest::newRow("UTF-16 big endian") << utf16("Žan\nÅsa", true) << "Žan|Åsa" << none;
+    QTest::newRow("binary") << QByteArray("PK\x03\x04\x14\0\x06\0", 8) << QString()
+                            << int(RosterFile::Problem::Binary);
+    QTest::newRow("control characters throughout")
+        << QByteArray("\x01\x02\x03\x04\x05 Ann\x06\x07\x08\x0E\x0F") << QString()
+        << int(RosterFile::Problem::Binary);
+    QTest::newRow("empty") << QByteArray() << QString() << int(RosterFile::Problem::Empty);
+    QTest::newRow("a header and blank rows")
+        << QByteArray("First,Last\r\n,\r\n \r\n") << QString() << int(RosterFile::Problem::Empty);
+}
+
+void tst_PlayersImport::read()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, rows);
+    QFETCH(int, problem);
+    const RosterFile::Rows read = RosterFile::Read(bytes.toStdString());
+    QCOMPARE(int(read.problem), problem);
+    QCOMPARE(joined(read.names), rows);
+}
+
+void tst_PlayersImport::classify_data()
+{
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<int>("listed"); // the list: "Ann", "ÉMILE" and then P1, P2, ...
+    QTest::addColumn<QString>("added");
+    QTest::addColumn<QString>("present");
+    QTest::addColumn<QStringList>("notes");
+
+    QTest::newRow("on the list whatever the case") << "ann|Bob|émile" << 2 << "Bob"
+                                                   << "ann|émile" << QStringList();
+    QTest::newRow("repeated in the file") << "Bo|BO|bo" << 2 << "Bo"
+                                          << "BO|bo" << QStringList();
+    QTest::newRow("blank rows") << "| \t|Al|" << 2 << "Al" << QString()
+                                << QStringList{"3 blank rows skipped."};
+    QTest::newRow("cut at 255 characters, not bytes")
+        << QString(300, QChar(0xE9)) + "|" + QString(255, 'x') << 2
+        << QString(255, QChar(0xE9)) + "|" + QString(255, 'x') << QString()
+        << QStringList{"1 name cut to 255 characters."};
+    QTest::newRow("the same once cut")
+        << QString(256, 'x') + "|" + QString(255, 'X') << 2 << QString(255, 'x')
+        << QString(255, 'X') << QStringList{"1 name cut to 255 characters."};
+    QTest::newRow("beyond the list's size") << "Al|Bo|Cy|ann" << 9999 << "Al"
+                                            << "ann"
+                                            << QStringList{"2 names left out: the list holds at "
+                                                           "most 10000 players."};
+}
+
+void tst_PlayersImport::classify()
+{
+    QFETCH(QString, rows);
+    QFETCH(int, listed);
+    QFETCH(QString, added);
+    QFETCH(QString, present);
+    QFETCH(QStringList, notes);
+
+    Names list{"Ann", "ÉMILE"};
+    for (int i = 2; i < listed; ++i)
+        list.push_back("P" + std::to_string(i));
+    const PlayersImport::Preview preview = PlayersImport::Classify(split(rows), list);
+    QCOMPARE(joined(preview.added), added);
+    QCOMPARE(joined(preview.present), present);
+    QStringList shownNotes;
+    for (const std::string& note : PlayersImport::Notes(preview))
+        shownNotes << QString::fromStdString(note);
+    QCOMPARE(shownNotes, notes);
+}
+
+// The bytes written for a path, and what an import of them gives back.
+void tst_PlayersImport::write_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("CSV: a mark, a header, quotes where needed")
+        << "/tmp/roster.csv"
+        << QByteArray("\xEF\xBB\xBFName\r\nJos\xC3\xA9\r\n\"Lee, Ann\"\r\n\"Red \"\"R\"\" "
+                      "Lee\"\r\n\"Ko;Bo\"\r\nName\r\n");
+    QTest::newRow("no suffix: CSV") << "/tmp/roster"
+                                    << QByteArray("\xEF\xBB\xBFName\r\nJos\xC3\xA9\r\n\"Lee, "
+                                                  "Ann\"\r\n\"Red \"\"R\"\" Lee\"\r\n\"Ko;Bo\"\r\n"
+                                                  "Name\r\n");
+    QTest::newRow("text: one name a line") << "/tmp/ROSTER.TXT"
+                                           << QByteArray("Jos\xC3\xA9\r\nLee, Ann\r\nRed \"R\" "
+                                                         "Lee\r\nKo;Bo\r\nName\r\n");
+}
+
+void tst_PlayersImport::write()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, bytes);
+    const Names names{"José", "Lee, Ann", "Red \"R\" Lee", "Ko;Bo", "Name"};
+    const RosterFile::Format format = RosterFile::FormatFor(path.toStdString());
+    const std::string written = RosterFile::Bytes(names, format);
+    QCOMPARE(QByteArray::fromStdString(written), bytes);
+    if (format == RosterFile::Format::Csv)
+        QCOMPARE(joined(RosterFile::Read(written).names), joined(names));
+}
+
+QTEST_APPLESS_MAIN(tst_PlayersImport)
+#include "tst_PlayersImport.moc"
