@@ -64,7 +64,7 @@ bool Write(const std::vector<Rated>& players, const std::vector<std::string>& fo
     ProfileBatch file(FileName, true);
     std::unordered_map<std::string, const Rated*> listed;
     for (const Rated& player : players)
-        listed[FoldedName(player.name)] = &player;
+        listed.emplace(FoldedName(player.name), &player);
     const auto store = [&](const std::string& name, int rating) {
         if (rating != None)
             file.writeText(Section, KeyOf(name), std::to_string(rating));
@@ -72,7 +72,7 @@ bool Write(const std::vector<Rated>& players, const std::vector<std::string>& fo
             file.writeText(Section, KeyOf(name), std::string());
     };
     for (const Rated& player : players) {
-        if (listed[FoldedName(player.name)] == &player) // one key per name, the last rating
+        if (listed[FoldedName(player.name)] == &player) // one key per name, as first listed
             store(player.name, player.rating);
     }
     for (const std::string& name : former) {
