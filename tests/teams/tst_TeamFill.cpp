@@ -87,8 +87,6 @@ private slots:
     void deal();
     void release_data();
     void release();
-    void summary_data();
-    void summary();
 };
 
 // A set of `teams` teams holding `kept` players, `players` unassigned, the
@@ -206,31 +204,6 @@ void tst_TeamFill::release()
     TeamSet set = setOf(teams, 3);
     QCOMPARE(joined(TeamFill::Release(set, split(unassigned), split(roster), keep)), dealt);
     QCOMPARE(teamsOf(set), staying);
-}
-
-void tst_TeamFill::summary_data()
-{
-    QTest::addColumn<int>("players");
-    QTest::addColumn<int>("teams");
-    QTest::addColumn<int>("free");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("nobody") << 0 << 3 << 12 << "No players to place.";
-    QTest::newRow("all fit") << 1 << 1 << 6 << "1 player to place into 1 team.";
-    QTest::newRow("some stay") << 23 << 3 << 18
-                               << "23 players to place, room for 18 in 3 teams: 5 stay "
-                                  "unassigned.";
-    QTest::newRow("one stays") << 7 << 1 << 6
-                               << "7 players to place, room for 6 in 1 team: 1 stays unassigned.";
-}
-
-void tst_TeamFill::summary()
-{
-    QFETCH(int, players);
-    QFETCH(int, teams);
-    QFETCH(int, free);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(TeamFill::Summary(players, teams, free)), text);
 }
 
 QTEST_APPLESS_MAIN(tst_TeamFill)
