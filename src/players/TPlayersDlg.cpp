@@ -86,7 +86,7 @@ void TPlayersDlg::createControls()
         {"CloseBtn", "&Close", {284, 8, 75, 25}, &TPlayersDlg::CmCloseBtnClicked},
         {"HelpBtn", "&Help", {284, 40, 75, 25}, &TPlayersDlg::CmHelp},
         {"ImportBtn", "&Import...", {284, 88, 75, 25}, &TPlayersDlg::CmImport},
-        {"ExportBtn", "&Export...", {284, 120, 75, 25}, &TPlayersDlg::CmExport},
+        {"ExportBtn", "E&xport...", {284, 120, 75, 25}, &TPlayersDlg::CmExport},
     };
     QList<QWidget*> tabOrder{m_playerName};
     for (const auto& button : buttons) {
