@@ -1,3 +1,5 @@
+#include "NameLists.h"
+
 #include "teams/TeamFill.h"
 
 #include <QtTest>
@@ -5,24 +7,7 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
 using TeamFill::Method;
-
-Names split(const QString& list)
-{
-    Names names;
-    for (const QString& name : list.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        names.push_back(name.toStdString());
-    return names;
-}
-
-QString joined(const Names& names)
-{
-    QStringList parts;
-    for (const std::string& name : names)
-        parts << QString::fromStdString(name);
-    return parts.join(QLatin1Char(','));
-}
 
 // "Ann,Bo|Cy": team 1 holds Ann and Bo, team 2 Cy, the rest of `count` none.
 TeamSet setOf(const QString& teams, int count)
@@ -31,7 +16,7 @@ TeamSet setOf(const QString& teams, int count)
     set.teams.resize(count);
     const QStringList parts = teams.split(QLatin1Char('|'));
     for (int t = 0; t < parts.size() && !teams.isEmpty(); ++t)
-        set.teams[t].players = split(parts.at(t));
+        set.teams[t].players = names(parts.at(t));
     return set;
 }
 
@@ -202,7 +187,7 @@ void tst_TeamFill::release()
     QFETCH(QString, staying);
 
     TeamSet set = setOf(teams, 3);
-    QCOMPARE(joined(TeamFill::Release(set, split(unassigned), split(roster), keep)), dealt);
+    QCOMPARE(joined(TeamFill::Release(set, names(unassigned), names(roster), keep)), dealt);
     QCOMPARE(teamsOf(set), staying);
 }
 
