@@ -6,6 +6,7 @@
 #include <vector>
 
 class QLineEdit;
+class PrintSeries;
 class QMimeData;
 class QTabWidget;
 class TeamFillControls;
@@ -38,11 +39,14 @@ public:
     // "Make Teams..." and "Shuffle again".
     TeamFillControls* fill() const { return m_fill; }
 
-    // For Print All: prints the set as loaded when a team holds a player.
-    bool PrintAll();
+    // For Print All: prints the set as loaded, as part of `series`, when a
+    // team holds a player.
+    bool PrintAll(PrintSeries& series);
     // The Reset button's work without its message: the set emptied and
     // saved. False when the file cannot be written.
     bool ResetAndSave();
+    // The file the set is written to, in full.
+    QString filePath() const;
     // The coach's words for a set that could not be written.
     QString saveFailedMessage() const;
 
