@@ -4,6 +4,7 @@
 #include "store/PlainText.h"
 #include "store/TextEncoding.h"
 
+#include <limits>
 #include <unordered_set>
 
 namespace {
@@ -19,13 +20,12 @@ namespace PlayersImport {
 
 std::string ImportedName(std::string_view row, bool* cut)
 {
-    const std::string name = PlayersListRules::TypedName(row);
-    const auto most = static_cast<std::size_t>(PlayersListRules::MaxNameLength);
-    const bool tooLong = TextEncoding::characterCount(name) > most;
+    const std::string whole = StoredText(row, std::numeric_limits<std::size_t>::max());
+    const bool tooLong = TextEncoding::characterCount(whole) >
+                         static_cast<std::size_t>(PlayersListRules::MaxNameLength);
     if (cut)
         *cut = tooLong;
-    return tooLong ? PlayersListRules::TypedName(TextEncoding::leadingCharacters(name, most))
-                   : name;
+    return tooLong ? PlayersListRules::TypedName(row) : whole;
 }
 
 Preview Classify(const std::vector<std::string>& rows, const std::vector<std::string>& listed)

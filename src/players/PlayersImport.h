@@ -23,9 +23,10 @@ struct Preview
     int leftOut = 0; // new names beyond MostPlayers
 };
 
-// The name a row of the file adds, as the list keeps it: cut to the 255
-// characters the file gives back; empty when the row has none. `cut` tells
-// whether the name was longer.
+// The name a row of the file adds, as the players list takes a typed one
+// (PlayersListRules::TypedName): what the file will give back, cut to 255
+// characters; empty when the row has none. `cut` tells whether the name was
+// longer.
 std::string ImportedName(std::string_view row, bool* cut = nullptr);
 
 // The rows against the names on the list, compared ignoring case.

@@ -80,7 +80,7 @@ void TeamFillControls::forget()
 
 void TeamFillControls::makeTeams()
 {
-    m_before = m_teamMgr.fields();
+    m_before = placement();
     m_unassignedBefore = m_unassigned->names();
     m_roster = PlayerRoster::Read();
     std::vector<std::string> everyone = m_unassignedBefore;
@@ -123,9 +123,18 @@ void TeamFillControls::fill()
     showSums();
 }
 
+// The players of each team; the names and description stay as typed.
+TeamSet TeamFillControls::placement() const
+{
+    TeamSet set;
+    for (const TeamListWidget* list : m_teamLists)
+        set.teams.push_back({{}, list->names()});
+    return set;
+}
+
 void TeamFillControls::showSums()
 {
-    const TeamSet set = m_teamMgr.fields();
+    const TeamSet set = placement();
     const std::vector<double> sums = TeamFill::Sums(set, m_ratings);
     const QString tip = QStringLiteral("The team's rating sum; a player without a rating counts "
                                        "as the average, %1.")

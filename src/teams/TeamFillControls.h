@@ -38,6 +38,7 @@ public:
 
 private:
     void fill();
+    TeamSet placement() const;
     void showSums();
 
     QDialog& m_window;

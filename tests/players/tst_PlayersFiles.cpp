@@ -126,6 +126,9 @@ void tst_PlayersFiles::classify_data()
                                           << "BO|bo" << QStringList();
     QTest::newRow("blank rows") << "| \t|Al|" << 2 << "Al" << QString()
                                 << QStringList{"3 blank rows skipped."};
+    QTest::newRow("read back as shown: enclosing quotes off")
+        << "'Cy'|\"Dee\"|' '|'ann'" << 2 << "Cy|Dee"
+        << "ann" << QStringList{"1 blank row skipped."};
     QTest::newRow("cut at 255 characters, not bytes")
         << QString(300, QChar(0xE9)) + "|" + QString(255, 'x') << 2
         << QString(255, QChar(0xE9)) + "|" + QString(255, 'x') << QString()
