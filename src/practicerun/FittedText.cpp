@@ -1,0 +1,125 @@
+#include "practicerun/FittedText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+constexpr int SmallestPixels = 7;
+
+} // namespace
+
+FittedText::FittedText(const char* name, Qt::Alignment alignment, bool bold, QWidget* parent)
+    : QWidget(parent), m_alignment(alignment), m_font(QStringLiteral("Arial"))
+{
+    setObjectName(QString::fromLatin1(name));
+    m_font.setBold(bold);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void FittedText::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    update();
+}
+
+void FittedText::setColor(const QColor& color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    update();
+}
+
+void FittedText::setFlashing(bool on)
+{
+    if (on == m_flashing)
+        return;
+    m_flashing = on;
+    update();
+}
+
+QFont FittedText::fittedFont() const
+{
+    const_cast<FittedText*>(this)->refit();
+    return m_font;
+}
+
+int FittedText::flags() const
+{
+    return int(m_alignment) | (m_wrapAnywhere ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+}
+
+bool FittedText::fits(int pixels) const
+{
+    QFont font = m_font;
+    font.setPixelSize(pixels);
+    const QRect room = contentsRect();
+    const QRect needed = QFontMetrics(font).boundingRect(room, flags(), m_text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+QString FittedText::shape() const
+{
+    QString shape = m_text;
+    for (QChar& c : shape) {
+        if (c.isDigit())
+            c = QLatin1Char('0');
+    }
+    return shape;
+}
+
+// The largest pixel size that fits, found by halving the range.
+int FittedText::largestFitting() const
+{
+    int low = SmallestPixels;
+    int high = std::max(low, int(contentsRect().height() * m_lineShare));
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (fits(middle))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+// Words stay whole unless a word too long for the width would make the
+// whole text much smaller than breaking it anywhere does.
+void FittedText::refit()
+{
+    const QString textShape = shape();
+    if (textShape == m_fittedShape && size() == m_fittedSize)
+        return;
+    m_fittedShape = textShape;
+    m_fittedSize = size();
+    m_wrapAnywhere = false;
+    const int inWords = largestFitting();
+    m_wrapAnywhere = true;
+    const int anywhere = largestFitting();
+    m_wrapAnywhere = anywhere * 2 > inWords * 3;
+    m_font.setPixelSize(m_wrapAnywhere ? anywhere : inWords);
+}
+
+void FittedText::paintEvent(QPaintEvent*)
+{
+    refit();
+    QPainter painter(this);
+    QColor text = m_color;
+    if (m_flashing) {
+        painter.fillRect(rect(), m_color);
+        text = palette().color(QPalette::Window);
+    }
+    painter.setFont(m_font);
+    painter.setPen(text);
+    painter.drawText(contentsRect(), flags(), m_text);
+}
+
+void FittedText::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    update();
+}
