@@ -15,6 +15,7 @@
 #include "plans/PlanFile.h"
 #include "plans/TPlanDetailDlg.h"
 #include "players/TPlayersDlg.h"
+#include "practicerun/TPracticeRunWindow.h"
 #include "prefs/TPreferencesDlg.h"
 #include "report/AppPrinter.h"
 #include "settings/GeneralSettings.h"
@@ -120,6 +121,8 @@ void TMainForm::createActions()
     m_print = addAction("actionPrint", QStringLiteral("&Print..."), &TMainForm::Print1Click);
     m_printSetup = addAction("actionPrintSetup", QStringLiteral("P&rint Setup..."),
                              &TMainForm::CmPrintSetupClick);
+    m_runPractice = addAction("actionRunPractice", QStringLiteral("R&un Practice..."),
+                              &TMainForm::CmRunPractice, QKeySequence(Qt::Key_F5));
     m_exit = addAction("actionExit", QStringLiteral("E&xit"), &TMainForm::CmExit,
                        QKeySequence(Qt::ALT | Qt::Key_F4));
     m_drills = addAction("actionDrills", QStringLiteral("&Drills..."), &TMainForm::CmDrills,
@@ -153,6 +156,7 @@ void TMainForm::createMenus()
     file->addSeparator();
     file->addAction(m_print);
     file->addAction(m_printSetup);
+    file->addAction(m_runPractice);
     file->addSeparator();
     file->addAction(m_exit);
 
@@ -259,6 +263,7 @@ void TMainForm::DisablePlanCommands()
     m_save->setEnabled(false);
     m_saveAs->setEnabled(false);
     m_print->setEnabled(false);
+    m_runPractice->setEnabled(false);
 }
 
 void TMainForm::EnablePlanCommands()
@@ -266,6 +271,7 @@ void TMainForm::EnablePlanCommands()
     m_save->setEnabled(true);
     m_saveAs->setEnabled(true);
     m_print->setEnabled(true);
+    m_runPractice->setEnabled(true);
 }
 
 void TMainForm::RefreshTeamBanner()
@@ -377,6 +383,28 @@ void TMainForm::Print1Click()
 void TMainForm::CmPrintSetupClick()
 {
     Platform::instance().runPrinterSetup(AppPrinter::printer(), this);
+}
+
+// The run gets a copy of the active plan's rows; it reaches the plan window
+// only through the link, which knows when that window is gone.
+void TMainForm::CmRunPractice()
+{
+    TPlanDetailDlg* plan = planOf(m_mdiArea->activeSubWindow());
+    if (!plan)
+        return;
+    const QPointer<TPlanDetailDlg> window(plan);
+    RunPlanLink link;
+    link.rows = [window]() -> std::optional<PlanRows> {
+        if (!window)
+            return std::nullopt;
+        return window->shownEntries();
+    };
+    link.putMinutes = [window](const std::vector<std::pair<int, int>>& minutes) {
+        if (window)
+            window->setMinutes(minutes);
+    };
+    TPracticeRunWindow::open(plan, plan->windowTitle(), plan->shownEntries(), plan->selectedRow(),
+                             std::move(link));
 }
 
 void TMainForm::CmExit()

@@ -60,6 +60,7 @@ private:
     void Saveas1Click();
     void Print1Click();
     void CmPrintSetupClick();
+    void CmRunPractice();
     void CmExit();
     void CmDrills();
     void CmTeams();
@@ -109,6 +110,7 @@ private:
     QAction* m_saveAs = nullptr;
     QAction* m_print = nullptr;
     QAction* m_printSetup = nullptr;
+    QAction* m_runPractice = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_drills = nullptr;
     QAction* m_evaluations = nullptr;
