@@ -12,27 +12,28 @@
 
 namespace {
 
-QLabel* addLabel(const char* name, int points)
+QLabel* addLabel(const char* name)
 {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
-    QFont font(QStringLiteral("Arial"), points);
-    label->setFont(font);
     return label;
 }
 
-QTableWidgetItem* cell(const std::string& text, Qt::Alignment alignment, bool bold)
+QTableWidgetItem* cell(const std::string& text, Qt::Alignment alignment)
 {
     auto* item = new QTableWidgetItem(QString::fromStdString(text));
     item->setTextAlignment(alignment | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled);
-    if (bold) {
-        QFont font = item->font();
-        font.setBold(true);
-        item->setFont(font);
-    }
     return item;
+}
+
+QFont arial(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
 }
 
 } // namespace
@@ -43,7 +44,7 @@ RunEndPage::RunEndPage(QWidget* parent) : QWidget(parent)
     m_title = new FittedText("OverTitle", Qt::AlignCenter, true);
     m_title->setText(QStringLiteral("Practice over"));
     m_title->setMinimumHeight(48);
-    m_summary = addLabel("EndSummary", 16);
+    m_summary = addLabel("EndSummary");
     m_summary->setAlignment(Qt::AlignCenter);
 
     m_table = new QTableWidget(0, 4);
@@ -51,8 +52,6 @@ RunEndPage::RunEndPage(QWidget* parent) : QWidget(parent)
     m_table->setHorizontalHeaderLabels({QStringLiteral("Activity"), QStringLiteral("Planned"),
                                         QStringLiteral("Actual"), QStringLiteral("Note")});
     m_table->verticalHeader()->hide();
-    m_table->setFont(QFont(QStringLiteral("Arial"), 13));
-    m_table->horizontalHeader()->setFont(QFont(QStringLiteral("Arial"), 11));
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -62,7 +61,7 @@ RunEndPage::RunEndPage(QWidget* parent) : QWidget(parent)
     m_table->setWordWrap(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    m_note = addLabel("EndNote", 11);
+    m_note = addLabel("EndNote");
     m_put = new QPushButton(QStringLiteral("Put actual minutes in the plan"));
     m_put->setObjectName(QStringLiteral("PutMinutesBtn"));
     m_put->setToolTip(QStringLiteral("Each activity that ran gets its minutes as counted, to the "
@@ -71,7 +70,6 @@ RunEndPage::RunEndPage(QWidget* parent) : QWidget(parent)
     m_close = new QPushButton(QStringLiteral("Close"));
     m_close->setObjectName(QStringLiteral("CloseBtn"));
     for (QPushButton* button : {m_put, m_close}) {
-        button->setFont(QFont(QStringLiteral("Arial"), 12));
         button->setFocusPolicy(Qt::NoFocus);
         button->setMinimumHeight(40);
     }
@@ -82,7 +80,7 @@ RunEndPage::RunEndPage(QWidget* parent) : QWidget(parent)
     buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 16);
-    layout->addWidget(m_title, 2);
+    layout->addWidget(m_title, 1);
     layout->addWidget(m_summary);
     layout->addWidget(m_table, 9);
     layout->addLayout(buttons);
@@ -94,14 +92,33 @@ void RunEndPage::showRun(const PracticeRun& run)
     const std::vector<EndTableRow> rows = EndTable(run);
     m_table->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i) {
-        const bool total = i + 1 == int(rows.size());
         const EndTableRow& row = rows[i];
-        m_table->setItem(i, 0, cell(row.activity, Qt::AlignLeft, total));
-        m_table->setItem(i, 1, cell(row.planned, Qt::AlignRight, total));
-        m_table->setItem(i, 2, cell(row.actual, Qt::AlignRight, total));
-        m_table->setItem(i, 3, cell(row.note, Qt::AlignLeft, total));
+        m_table->setItem(i, 0, cell(row.activity, Qt::AlignLeft));
+        m_table->setItem(i, 1, cell(row.planned, Qt::AlignRight));
+        m_table->setItem(i, 2, cell(row.actual, Qt::AlignRight));
+        m_table->setItem(i, 3, cell(row.note, Qt::AlignLeft));
     }
-    m_put->setEnabled(!ActualMinutes(run).empty());
+    setTextPixels(m_pixels);
+    const bool anyCounted = !ActualMinutes(run).empty();
+    m_put->setEnabled(anyCounted);
+    if (!anyCounted)
+        setNote(QStringLiteral("Every activity was skipped: there are no minutes to put in the "
+                               "plan."));
+}
+
+// The totals, the table's last line, in bold.
+void RunEndPage::setTextPixels(int pixels)
+{
+    m_pixels = pixels;
+    m_table->setFont(arial(pixels));
+    m_summary->setFont(arial(pixels));
+    const int last = m_table->rowCount() - 1;
+    for (int column = 0; last >= 0 && column < m_table->columnCount(); ++column)
+        m_table->item(last, column)->setFont(arial(pixels, true));
+    const QFont small = arial(pixels * 4 / 5);
+    m_table->horizontalHeader()->setFont(small);
+    for (QWidget* control : std::initializer_list<QWidget*>{m_put, m_close, m_note})
+        control->setFont(small);
 }
 
 void RunEndPage::setNote(const QString& text)

@@ -21,6 +21,8 @@ public:
     QPushButton* closeButton() const { return m_close; }
     QTableWidget* table() const { return m_table; }
     void setNote(const QString& text);
+    // The size of the summary, the table and the buttons.
+    void setTextPixels(int pixels);
 
 private:
     FittedText* m_title;
@@ -29,4 +31,5 @@ private:
     QLabel* m_note;
     QPushButton* m_put;
     QPushButton* m_close;
+    int m_pixels = 16;
 };

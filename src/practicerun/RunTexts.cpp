@@ -15,9 +15,10 @@ std::string minutesAndSeconds(long long seconds)
     return std::to_string(seconds / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
 }
 
-PracticeRun::WallTime nearestMinute(PracticeRun::WallTime time)
+// The minute a clock shows at `time`.
+PracticeRun::WallTime clockMinute(PracticeRun::WallTime time)
 {
-    return std::chrono::floor<std::chrono::minutes>(time + 30s);
+    return std::chrono::floor<std::chrono::minutes>(time);
 }
 
 std::string minutesText(long long minutes)
@@ -56,8 +57,8 @@ std::string StandingText(const PracticeRun& run)
 {
     if (run.state() == PracticeRun::State::Ready)
         return minutesText(run.plannedTotal() / 1min) + " planned";
-    const PracticeRun::WallTime ends = nearestMinute(run.endsAt());
-    const long long moved = (ends - nearestMinute(run.plannedEnd())) / 1min;
+    const PracticeRun::WallTime ends = clockMinute(run.endsAt());
+    const long long moved = (ends - clockMinute(run.plannedEnd())) / 1min;
     std::string text =
         (run.state() == PracticeRun::State::Over ? "Ended at " : "Ends at ") + ClockText(ends);
     if (moved == 0)
@@ -110,8 +111,7 @@ std::vector<EndTableRow> EndTable(const PracticeRun& run)
 
 std::string EndSummaryText(const PracticeRun& run)
 {
-    return "Started at " + ClockText(nearestMinute(run.startedAt())) + " \u00b7 " +
-           StandingText(run);
+    return "Started at " + ClockText(run.startedAt()) + " \u00b7 " + StandingText(run);
 }
 
 std::vector<std::pair<int, int>> ActualMinutes(const PracticeRun& run)

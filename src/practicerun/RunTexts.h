@@ -16,8 +16,8 @@ std::string DurationText(PracticeRun::Duration counted);
 // The time of day of `time` in the local time zone, as a clock shows it.
 std::string ClockText(PracticeRun::WallTime time);
 // "90 min planned" before the start; "Ends at 5:00 as planned", "Ends at
-// 5:03, 3 min behind" or "Ends at 4:58, 2 min ahead" while under way, times
-// to the nearest minute; "Ended at ..." once over.
+// 5:03, 3 min behind" or "Ends at 4:58, 2 min ahead" while under way, in the
+// minutes a clock shows then; "Ended at ..." once over.
 std::string StandingText(const PracticeRun& run);
 // "Next: Shooting (8 min)", or "Last activity" on the last one.
 std::string NextText(const PracticeRun& run);

@@ -28,6 +28,7 @@ const QString GeometryKey = QStringLiteral("PracticeRun/Geometry");
 const QString WarningKey = QStringLiteral("PracticeRun/WarnBeforeEnd");
 constexpr int FlashMs = 1200;
 constexpr QSize DefaultSize{1024, 680};
+constexpr int MinimumControlPixels = 14;
 
 const QColor Background(0x15, 0x19, 0x1d);
 const QColor Track(0x2b, 0x31, 0x37);
@@ -57,9 +58,10 @@ QPalette runPalette(QPalette palette)
     return palette;
 }
 
+// %1: the size of the text in pixels.
 const char* const ButtonStyle =
     "QToolButton { color: #f4f4f4; background: #2b3137; border: 1px solid #46505a;"
-    " border-radius: 4px; padding: 6px 14px; }"
+    " border-radius: 4px; padding: 6px 14px; font-size: %1px; }"
     "QToolButton:checked { background: #4b5763; }"
     "QToolButton:disabled { color: #5c6670; }";
 
@@ -119,6 +121,7 @@ TPracticeRunWindow::TPracticeRunWindow(const QObject* plan, const QString& capti
 
     createActions();
     m_endPage = new RunEndPage;
+    m_endPage->setPalette(palette());
     connect(m_endPage->putButton(), &QPushButton::clicked, this, &TPracticeRunWindow::CmPutMinutes);
     connect(m_endPage->closeButton(), &QPushButton::clicked, this, &QWidget::close);
     m_pages = new QStackedWidget;
@@ -228,14 +231,14 @@ QWidget* TPracticeRunWindow::createLivePage()
     layout->addWidget(m_span, 2);
     layout->addWidget(m_next, 2);
     layout->addSpacing(8);
-    layout->addWidget(createButtons());
+    m_buttons = createButtons();
+    layout->addWidget(m_buttons);
     return page;
 }
 
 QWidget* TPracticeRunWindow::createButtons()
 {
     auto* bar = new QWidget;
-    bar->setStyleSheet(QString::fromLatin1(ButtonStyle));
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
     const auto addButton = [layout](QAction* action) {
@@ -329,6 +332,16 @@ void TPracticeRunWindow::changeEvent(QEvent* event)
         m_fullScreen->setChecked(isFullScreen());
 }
 
+// The controls and the table grow with the window, for a tablet or a
+// projector across the gym.
+void TPracticeRunWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_buttons->setStyleSheet(
+        QString::fromLatin1(ButtonStyle).arg(std::max(MinimumControlPixels, height() / 48)));
+    m_endPage->setTextPixels(std::max(MinimumControlPixels, height() / 40));
+}
+
 void TPracticeRunWindow::react(PracticeRun::Event event)
 {
     switch (event) {
@@ -400,6 +413,7 @@ void TPracticeRunWindow::showActivity()
     m_clock->setText(state == State::Ready    ? QStringLiteral("Ready: Space starts the practice")
                      : state == State::Paused ? QStringLiteral("Paused at ") + now
                                               : QStringLiteral("Now ") + now);
+    m_clock->setColor(state == State::Running ? Dim : LastMinute);
 }
 
 void TPracticeRunWindow::updateCommands()

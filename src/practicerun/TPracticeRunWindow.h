@@ -42,6 +42,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     TPracticeRunWindow(const QObject* plan, const QString& caption, const PlanRows& rows,
@@ -89,6 +90,7 @@ private:
     FittedText* m_span = nullptr;
     FittedText* m_next = nullptr;
     QLabel* m_status = nullptr;
+    QWidget* m_buttons = nullptr;
     RunEndPage* m_endPage = nullptr;
 
     QAction* m_startPause = nullptr;

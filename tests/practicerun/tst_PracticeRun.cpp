@@ -233,7 +233,7 @@ void tst_PracticeRun::run_data()
     QTest::newRow("a minute less with half a minute left: none left, the next starts")
         << QList<int>{10, 8} << "15:30"
         << "start wait 9:30 -1 +1 show"
-        << "warning@9:00 change@9:30 [B 9:00 | Last activity | Ends at 3:49, 1 min behind]"
+        << "warning@9:00 change@9:30 [B 9:00 | Last activity | Ends at 3:48 as planned]"
         << "";
     QTest::newRow("a minute more moves the warning") << QList<int>{3, 3} << "15:30"
                                                      << "start wait 1:30 +1 wait 1:30"
