@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
+#include <QtMath>
 
 namespace {
 
@@ -102,6 +104,49 @@ void FittedText::refit()
     const int anywhere = largestFitting();
     m_wrapAnywhere = anywhere * 2 > inWords * 3;
     m_font.setPixelSize(m_wrapAnywhere ? anywhere : inWords);
+    m_pictures.clear();
+}
+
+const QImage& FittedText::picture(QChar character, const QColor& color)
+{
+    if (color != m_picturesColor) {
+        m_pictures.clear();
+        m_picturesColor = color;
+    }
+    auto found = m_pictures.find(character);
+    if (found != m_pictures.end())
+        return *found;
+    const QFontMetricsF metrics(m_font);
+    QImage image(qCeil(metrics.horizontalAdvance(character)), qCeil(metrics.height()),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(m_font);
+    painter.setPen(color);
+    painter.drawText(QPointF(0, metrics.ascent()), QString(character));
+    return *m_pictures.insert(character, image);
+}
+
+// One line at the fitted size, drawn from the characters' pictures; false
+// when the text takes more than a line.
+bool FittedText::drawFromPictures(QPainter& painter, const QColor& color)
+{
+    const QFontMetrics metrics(m_font);
+    const QRect room = contentsRect();
+    if (!m_characterPictures || metrics.horizontalAdvance(m_text) > room.width())
+        return false;
+    int width = 0;
+    for (QChar character : m_text)
+        width += picture(character, color).width();
+    const QRect line =
+        QStyle::alignedRect(layoutDirection(), m_alignment, QSize(width, metrics.height()), room);
+    int x = line.left();
+    for (QChar character : m_text) {
+        const QImage& image = picture(character, color);
+        painter.drawImage(x, line.top(), image);
+        x += image.width();
+    }
+    return true;
 }
 
 void FittedText::paintEvent(QPaintEvent*)
@@ -113,6 +158,8 @@ void FittedText::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), m_color);
         text = palette().color(QPalette::Window);
     }
+    if (drawFromPictures(painter, text))
+        return;
     painter.setFont(m_font);
     painter.setPen(text);
     painter.drawText(contentsRect(), flags(), m_text);

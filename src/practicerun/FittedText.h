@@ -2,12 +2,16 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QWidget>
 
 // A text drawn at the largest size that fits the widget, up to its height:
 // long texts wrap between words and shrink, and are never cut. The size is
 // worked out again only when the widget's size or the text's shape changes
 // (digits count as one shape, so a countdown measures once).
+class QPainter;
+
 class FittedText : public QWidget
 {
 public:
@@ -24,6 +28,10 @@ public:
     void setLineShare(qreal share) { m_lineShare = share; }
     // The font the text is drawn in at the widget's present size.
     QFont fittedFont() const;
+    // Draws a one-line text character by character from pictures kept for
+    // each, as a countdown repainted every second needs: type that large is
+    // otherwise drawn outline by outline. Only for texts without kerning.
+    void keepCharacterPictures() { m_characterPictures = true; }
 
     QSize sizeHint() const override { return {80, 16}; }
     QSize minimumSizeHint() const override { return {16, 8}; }
@@ -38,6 +46,8 @@ private:
     int largestFitting() const;
     void refit();
     QString shape() const;
+    bool drawFromPictures(QPainter& painter, const QColor& color);
+    const QImage& picture(QChar character, const QColor& color);
 
     QString m_text;
     Qt::Alignment m_alignment;
@@ -45,6 +55,9 @@ private:
     QColor m_color = Qt::white;
     qreal m_lineShare = 1.0;
     bool m_flashing = false;
+    bool m_characterPictures = false;
+    QHash<QChar, QImage> m_pictures; // of the fitted font in m_picturesColor
+    QColor m_picturesColor;
     bool m_wrapAnywhere = false; // a word too long for the width at the smallest size
     QString m_fittedShape;
     QSize m_fittedSize;

@@ -206,6 +206,7 @@ QWidget* TPracticeRunWindow::createLivePage()
     m_emphasis = new FittedText("EmphasisText", Qt::AlignCenter);
     m_notes = new FittedText("NotesText", Qt::AlignCenter);
     m_timeLeft = new FittedText("TimeLeft", Qt::AlignCenter, true);
+    m_timeLeft->keepCharacterPictures();
     m_progress = new ActivityProgress;
     m_span = new FittedText("SpanText", Qt::AlignCenter);
     m_next = new FittedText("NextText", Qt::AlignCenter);
