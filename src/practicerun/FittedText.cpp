@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int SmallestPixels = 7;
+constexpr int ReferencePixels = 100;
 
 } // namespace
 
@@ -74,18 +75,33 @@ QString FittedText::shape() const
     return shape;
 }
 
-// The largest pixel size that fits, found by halving the range.
+// The largest pixel size that fits. Type scales nearly in proportion, so
+// the range is halved on measures taken at one size, and the size found is
+// then checked at its own, one pixel smaller at a time: every size measured
+// is a font kept in Qt's cache, whose clean-up would wake the program.
 int FittedText::largestFitting() const
 {
+    QFont reference = m_font;
+    reference.setPixelSize(ReferencePixels);
+    const QFontMetricsF metrics(reference);
+    const QRectF room = contentsRect();
+    const auto roughlyFits = [&](int pixels) {
+        const qreal scale = qreal(ReferencePixels) / pixels;
+        const QRectF scaled(0, 0, room.width() * scale, room.height() * scale);
+        const QRectF needed = metrics.boundingRect(scaled, flags(), m_text);
+        return needed.width() <= scaled.width() && needed.height() <= scaled.height();
+    };
     int low = SmallestPixels;
-    int high = std::max(low, int(contentsRect().height() * m_lineShare));
+    int high = std::max(low, int(room.height() * m_lineShare));
     while (low < high) {
         const int middle = (low + high + 1) / 2;
-        if (fits(middle))
+        if (roughlyFits(middle))
             low = middle;
         else
             high = middle - 1;
     }
+    while (low > SmallestPixels && !fits(low))
+        --low;
     return low;
 }
 
