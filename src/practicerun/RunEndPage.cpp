@@ -117,8 +117,15 @@ void RunEndPage::setTextPixels(int pixels)
         m_table->item(last, column)->setFont(arial(pixels, true));
     const QFont small = arial(pixels * 4 / 5);
     m_table->horizontalHeader()->setFont(small);
-    for (QWidget* control : std::initializer_list<QWidget*>{m_put, m_close, m_note})
-        control->setFont(small);
+    m_note->setFont(small);
+    // On the buttons alone: a style sheet on the page would drop its colours.
+    const QString style = QStringLiteral("QPushButton { color: #f4f4f4; background: #2b3137;"
+                                         " border: 1px solid #46505a; border-radius: 4px;"
+                                         " padding: 6px 14px; font-size: %1px; }"
+                                         "QPushButton:disabled { color: #5c6670; }")
+                              .arg(small.pixelSize());
+    m_put->setStyleSheet(style);
+    m_close->setStyleSheet(style);
 }
 
 void RunEndPage::setNote(const QString& text)
