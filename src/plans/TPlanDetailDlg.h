@@ -112,7 +112,7 @@ private:
 
     // Document helpers.
     bool writePlan(PracticePlan& plan);
-    void takeFieldsIntoPlan(PracticePlan& plan) const;
+    void takeFieldsIntoPlan(PracticePlan& plan);
     void showPlanInFields();
     std::string todayText() const;
     void ComputeTimeSpans();

@@ -7,6 +7,7 @@
 #include "report/PrintJob.h"
 #include "settings/GeneralSettings.h"
 #include "ui/AnnouncementsBox.h"
+#include "ui/FieldText.h"
 #include "ui/Platform.h"
 #include "ui/SaveFailure.h"
 
@@ -82,22 +83,25 @@ void TPlanDetailDlg::Print()
                             [&sheet](ReportPage& page) { PrintPlanRows(page, sheet); });
 }
 
-void TPlanDetailDlg::takeFieldsIntoPlan(PracticePlan& plan) const
+// The texts as the file will give them back; the fields show them so too.
+void TPlanDetailDlg::takeFieldsIntoPlan(PracticePlan& plan)
 {
-    plan.date = utf8(m_date->text());
-    plan.practiceTime = utf8(m_time->text());
+    plan.date = utf8(TakeStoredText(m_date));
+    plan.practiceTime = utf8(TakeStoredText(m_time));
     plan.announcements = m_announcements->lines();
-    plan.defEmphasis = utf8(m_defEmphasis->text());
-    plan.offEmphasis = utf8(m_offEmphasis->text());
+    for (std::string& line : plan.announcements)
+        line = UnquotedText(line);
+    plan.defEmphasis = utf8(TakeStoredText(m_defEmphasis));
+    plan.offEmphasis = utf8(TakeStoredText(m_offEmphasis));
 }
 
 void TPlanDetailDlg::showPlanInFields()
 {
-    m_date->setText(QString::fromStdString(m_plan.date));
-    m_time->setText(QString::fromStdString(m_plan.practiceTime));
+    FillField(m_date, QString::fromStdString(m_plan.date));
+    FillField(m_time, QString::fromStdString(m_plan.practiceTime));
     m_announcements->setLines(m_plan.announcements);
-    m_defEmphasis->setText(QString::fromStdString(m_plan.defEmphasis));
-    m_offEmphasis->setText(QString::fromStdString(m_plan.offEmphasis));
+    FillField(m_defEmphasis, QString::fromStdString(m_plan.defEmphasis));
+    FillField(m_offEmphasis, QString::fromStdString(m_plan.offEmphasis));
 }
 
 std::string TPlanDetailDlg::todayText() const
