@@ -212,8 +212,8 @@ std::array<PlanEntry, PlanEntryCount> TPlanDetailDlg::shownEntries() const
     if (m_editingRow >= 0) {
         PlanEntry& entry = entries[m_editingRow];
         entry.minutes = readMinutes();
-        entry.activity = utf8(trimmed(m_entryRow->activityText()));
-        entry.emphasis = utf8(m_entryRow->emphasis()->text());
+        entry.activity = utf8(storedText(m_entryRow->activityText()));
+        entry.emphasis = utf8(storedText(m_entryRow->emphasis()->text()));
     }
     ::ComputeTimeSpans(entries, utf8(m_time->text()), m_formats);
     return entries;
