@@ -4,7 +4,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 clang libclang-rt-14-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2 clang libclang-rt-14-dev
           poppler-utils
           desktop-file-utils appstream dpkg-dev)
 

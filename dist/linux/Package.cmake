@@ -18,4 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")
 # fonts the printouts measure with are named here, as no library links them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# The practice run's sounds go through Qt Multimedia's audio output, which
+# speaks to a PulseAudio sound server itself (no media plugin); without one
+# the run goes on silently.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 include(CPack)

@@ -16,6 +16,7 @@
 #include "plans/PlanFile.h"
 #include "plans/TPlanDetailDlg.h"
 #include "players/TPlayersDlg.h"
+#include "practicerun/TPracticeRunWindow.h"
 #include "prefs/TPreferencesDlg.h"
 #include "report/AppPrinter.h"
 #include "report/Printout.h"
@@ -130,6 +131,8 @@ void TMainForm::createActions()
                   &TMainForm::ExportPdfClick, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     m_printSetup = addAction("actionPrintSetup", QStringLiteral("P&rint Setup..."),
                              &TMainForm::CmPrintSetupClick);
+    m_runPractice = addAction("actionRunPractice", QStringLiteral("R&un Practice..."),
+                              &TMainForm::CmRunPractice, QKeySequence(Qt::Key_F5));
     m_exit = addAction("actionExit", QStringLiteral("E&xit"), &TMainForm::CmExit,
                        QKeySequence(Qt::ALT | Qt::Key_F4));
     m_drills = addAction("actionDrills", QStringLiteral("&Drills..."), &TMainForm::CmDrills,
@@ -165,6 +168,7 @@ void TMainForm::createMenus()
     file->addAction(m_printPreview);
     file->addAction(m_exportPdf);
     file->addAction(m_printSetup);
+    file->addAction(m_runPractice);
     file->addSeparator();
     file->addAction(m_exit);
     new RecentMenu(file, m_exit, QString::fromLatin1(RecentPlans),
@@ -289,6 +293,7 @@ void TMainForm::DisablePlanCommands()
     m_print->setEnabled(false);
     m_printPreview->setEnabled(false);
     m_exportPdf->setEnabled(false);
+    m_runPractice->setEnabled(false);
 }
 
 void TMainForm::EnablePlanCommands()
@@ -298,6 +303,7 @@ void TMainForm::EnablePlanCommands()
     m_print->setEnabled(true);
     m_printPreview->setEnabled(true);
     m_exportPdf->setEnabled(true);
+    m_runPractice->setEnabled(true);
 }
 
 void TMainForm::RefreshTeamBanner()
@@ -421,6 +427,28 @@ void TMainForm::ExportPdfClick()
 void TMainForm::CmPrintSetupClick()
 {
     Platform::instance().runPrinterSetup(AppPrinter::printer(), this);
+}
+
+// The run gets a copy of the active plan's rows; it reaches the plan window
+// only through the link, which knows when that window is gone.
+void TMainForm::CmRunPractice()
+{
+    TPlanDetailDlg* plan = planOf(m_mdiArea->activeSubWindow());
+    if (!plan)
+        return;
+    const QPointer<TPlanDetailDlg> window(plan);
+    RunPlanLink link;
+    link.rows = [window]() -> std::optional<PlanRows> {
+        if (!window)
+            return std::nullopt;
+        return window->shownEntries();
+    };
+    link.putMinutes = [window](const std::vector<std::pair<int, int>>& minutes) {
+        if (window)
+            window->setMinutes(minutes);
+    };
+    TPracticeRunWindow::open(plan, plan->windowTitle(), plan->shownEntries(), plan->selectedRow(),
+                             std::move(link));
 }
 
 void TMainForm::CmExit()

@@ -62,6 +62,7 @@ private:
     void PrintPreviewClick();
     void ExportPdfClick();
     void CmPrintSetupClick();
+    void CmRunPractice();
     void CmExit();
     void CmDrills();
     void CmTeams();
@@ -113,6 +114,7 @@ private:
     QAction* m_printPreview = nullptr;
     QAction* m_exportPdf = nullptr;
     QAction* m_printSetup = nullptr;
+    QAction* m_runPractice = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_drills = nullptr;
     QAction* m_evaluations = nullptr;

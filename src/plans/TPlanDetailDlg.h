@@ -6,6 +6,8 @@
 
 #include <QList>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class AnnouncementsBox;
 class EntryRow;
@@ -53,6 +55,15 @@ public:
 
     bool isChanged() const { return m_plan.changed; }
     const PlanEntry& entry(int row) const { return m_plan.entries.at(row); }
+
+    // The row last opened in the schedule, -1 when none is selected.
+    int selectedRow() const { return m_selectedRow; }
+    // The rows as the window shows them: the entry row's fields taken in and
+    // the time spans worked out from the practice time shown.
+    std::array<PlanEntry, PlanEntryCount> shownEntries() const;
+    // Gives rows new minutes (row, minutes), as typed into them: the time
+    // spans follow and the plan is changed.
+    void setMinutes(const std::vector<std::pair<int, int>>& rowMinutes);
 
 protected:
     void showEvent(QShowEvent* event) override;

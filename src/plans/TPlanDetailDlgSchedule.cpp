@@ -206,6 +206,36 @@ void TPlanDetailDlg::moveToNextRow(bool commit)
     OpenEntryRow();
 }
 
+std::array<PlanEntry, PlanEntryCount> TPlanDetailDlg::shownEntries() const
+{
+    std::array<PlanEntry, PlanEntryCount> entries = m_plan.entries;
+    if (m_editingRow >= 0) {
+        PlanEntry& entry = entries[m_editingRow];
+        entry.minutes = readMinutes();
+        entry.activity = utf8(storedText(m_entryRow->activityText()));
+        entry.emphasis = utf8(storedText(m_entryRow->emphasis()->text()));
+    }
+    ::ComputeTimeSpans(entries, utf8(m_time->text()), m_formats);
+    return entries;
+}
+
+void TPlanDetailDlg::setMinutes(const std::vector<std::pair<int, int>>& rowMinutes)
+{
+    m_plan.changed = true;
+    for (const auto& [row, minutes] : rowMinutes) {
+        if (row < 0 || row >= PlanEntryCount)
+            continue;
+        m_plan.entries[row].minutes = minutes;
+        // The open entry row would store its old minutes back when committed.
+        if (row == m_editingRow)
+            m_entryRow->minutes()->setText(QString::number(minutes));
+    }
+    ComputeTimeSpans();
+    if (m_editingRow >= 0)
+        m_entryRow->time()->setText(QString::fromStdString(m_plan.entries[m_editingRow].timeSpan));
+    repaintList();
+}
+
 void TPlanDetailDlg::ComputeTimeSpans()
 {
     ::ComputeTimeSpans(m_plan.entries, utf8(m_time->text()), m_formats);

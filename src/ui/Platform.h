@@ -30,6 +30,13 @@ public:
         Critical
     };
 
+    // The sounds of a practice run, made by the program itself.
+    enum class Sound
+    {
+        Chime,  // the next activity starts
+        Warning // a minute left
+    };
+
     struct FileRequest
     {
         QString title;
@@ -82,6 +89,13 @@ public:
 
     virtual void showHelp(int context) = 0;
     virtual void beep() = 0;
+    // Plays `sound` at the system's volume without waiting for it; false when
+    // there is no sound output to play it on.
+    virtual bool playSound(Sound sound) = 0;
+    // Keeps the screen from blanking while any caller holds it on; each
+    // call with true is matched by one with false. Without a screensaver
+    // service nothing happens.
+    virtual void inhibitScreenSaver(bool on) = 0;
 
     // The first-run flag in the per-user settings store; cleared for good.
     virtual bool isFirstRun() = 0;

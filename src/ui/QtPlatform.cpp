@@ -2,6 +2,9 @@
 
 #include "ui/HelpWindow.h"
 #include "ui/LocaleFormatsOf.h"
+#include "ui/ScreenSaverInhibitor.h"
+#include "ui/SoundPlayer.h"
+#include "ui/UserSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +23,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -139,13 +143,15 @@ void lockLatinAndSize(QFontDialog& dialog, QComboBox* colors)
         lists.at(2)->setEnabled(false);
 }
 
-std::unique_ptr<QSettings> userSettings()
+// The sound player and the screensaver request live as long as the
+// application, made on first use.
+template <typename T> T& applicationService()
 {
-    const QString file = qEnvironmentVariable("CORVANTA_SETTINGS");
-    if (!file.isEmpty())
-        return std::make_unique<QSettings>(file, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Corvanta"),
-                                       QStringLiteral("Corvanta"));
+    static QPointer<T> service;
+    if (!service)
+        service = new T;
+    service->setParent(qApp);
+    return *service;
 }
 
 const QString FirstRunKey = QStringLiteral("FirstRun");
@@ -273,14 +279,24 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
+bool QtPlatform::playSound(Sound sound)
+{
+    return applicationService<SoundPlayer>().play(sound);
+}
+
+void QtPlatform::inhibitScreenSaver(bool on)
+{
+    applicationService<ScreenSaverInhibitor>().hold(on);
+}
+
 bool QtPlatform::isFirstRun()
 {
-    return userSettings()->value(FirstRunKey, true).toBool();
+    return OpenUserSettings()->value(FirstRunKey, true).toBool();
 }
 
 void QtPlatform::clearFirstRun()
 {
-    const std::unique_ptr<QSettings> settings = userSettings();
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
     settings->setValue(FirstRunKey, false);
     settings->sync(); // on disk before anything is shown
 }

@@ -26,6 +26,8 @@ public:
 
     void showHelp(int context) override;
     void beep() override;
+    bool playSound(Sound sound) override;
+    void inhibitScreenSaver(bool on) override;
 
     bool isFirstRun() override;
     void clearFirstRun() override;

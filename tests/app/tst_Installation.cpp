@@ -268,9 +268,12 @@ void tst_Installation::package()
     QCOMPARE(files, expected);
 
     const Run depends = run(dpkgDeb, {"--field", deb, "Depends"});
-    for (const char* package :
-         {"libqt6widgets6", "libqt6printsupport6", "qt6-qpa-plugins", "fonts-liberation2"})
+    for (const char* package : {"libqt6widgets6", "libqt6printsupport6", "libqt6multimedia6",
+                                "libqt6dbus6", "qt6-qpa-plugins", "fonts-liberation2"})
         QVERIFY2(depends.output.contains(package), depends.output.constData());
+    const Run recommends = run(dpkgDeb, {"--field", deb, "Recommends"});
+    QVERIFY2(recommends.output.contains("pipewire-pulse | pulseaudio"),
+             recommends.output.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_Installation)

@@ -1,6 +1,8 @@
+#include "ManualClock.h"
 #include "ScriptedPlatform.h"
 #include "ShowFrame.h"
 #include "TempDataDir.h"
+#include "WidgetLookup.h"
 
 #include "app/DocumentOpener.h"
 #include "app/TMainForm.h"
@@ -8,6 +10,7 @@
 #include "drills/TDrillCat.h"
 #include "evaluations/TextDocumentDlg.h"
 #include "plans/TPlanDetailDlg.h"
+#include "practicerun/TPracticeRunWindow.h"
 #include "store/ProfileStore.h"
 #include "teams/TTeamDlg.h"
 #include "ui/HelpWindow.h"
@@ -18,9 +21,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QToolButton>
 #include <QtTest>
@@ -132,6 +137,8 @@ private slots:
     void planWindowsKeepTheirSize();
     void minimisedWindows_data();
     void minimisedWindows();
+    void runPractice_data();
+    void runPractice();
 };
 
 void tst_TMainForm::menu_data()
@@ -153,6 +160,8 @@ void tst_TMainForm::menu_data()
                            << "&Print..." << QKeySequence() << true;
     QTest::newRow("print setup") << "actionPrintSetup"
                                  << "P&rint Setup..." << QKeySequence() << true;
+    QTest::newRow("run practice") << "actionRunPractice"
+                                  << "R&un Practice..." << QKeySequence("F5") << true;
     QTest::newRow("exit") << "actionExit"
                           << "E&xit" << QKeySequence("Alt+F4") << true;
     QTest::newRow("drills") << "actionDrills"
@@ -213,7 +222,7 @@ void tst_TMainForm::menuOrder()
     QCOMPARE(titles, QStringList({"&File", "&Edit", "&Window", "&Help"}));
     QCOMPARE(items.join(QLatin1Char(',')),
              QStringLiteral("&New Plan...,&Open Old Plan...,-,&Save,Save &As...,-,&Print...,"
-                            "Print Pre&view...,&Export as PDF...,P&rint Setup...,-,E&xit,|,"
+                            "Print Pre&view...,&Export as PDF...,P&rint Setup...,R&un Practice...,-,E&xit,|,"
                             "&Drills...,&Evaluations...,&Scouting Reports...,Create &Teams...,-,"
                             "P&layers List...,&Preferences...,-,Recent E&valuations,"
                             "Recent Sc&outing Reports,|,&Cascade,&Tile ,&Arrange Icons,|,"
@@ -376,6 +385,7 @@ void tst_TMainForm::lastPlanClosedDisablesPlanCommands()
     QAction* print = action(form, QStringLiteral("actionPrint"));
     QAction* preview = action(form, QStringLiteral("actionPrintPreview"));
     QAction* exportPdf = action(form, QStringLiteral("actionExportPdf"));
+    QAction* runPractice = action(form, QStringLiteral("actionRunPractice"));
     QVERIFY(save->isEnabled());
 
     form.mdiArea()->closeAllSubWindows();
@@ -383,14 +393,15 @@ void tst_TMainForm::lastPlanClosedDisablesPlanCommands()
     QTRY_VERIFY(!save->isEnabled());
     QVERIFY(!saveAs->isEnabled());
     QVERIFY(!print->isEnabled());
-    QVERIFY(!preview->isEnabled() && !exportPdf->isEnabled());
+    QVERIFY(!preview->isEnabled() && !exportPdf->isEnabled() &&
+            !runPractice->isEnabled());
     // The buttons never follow the menu's plan state.
     QVERIFY(form.findChild<QToolButton*>(QStringLiteral("actionSaveButton"))->isEnabled());
     QVERIFY(form.findChild<QToolButton*>(QStringLiteral("actionPrintButton"))->isEnabled());
 
     action(form, QStringLiteral("actionNewPlan"))->trigger();
     QVERIFY(save->isEnabled() && saveAs->isEnabled() && print->isEnabled());
-    QVERIFY(preview->isEnabled() && exportPdf->isEnabled());
+    QVERIFY(preview->isEnabled() && exportPdf->isEnabled() && runPractice->isEnabled());
 }
 
 void tst_TMainForm::commandsWithoutPlanDoNothing()
@@ -849,3 +860,84 @@ void tst_TMainForm::minimisedWindows()
 
 QTEST_MAIN(tst_TMainForm)
 #include "tst_TMainForm.moc"
+
+void tst_TMainForm::runPractice_data()
+{
+    QTest::addColumn<bool>("closePlan");
+    QTest::newRow("the plan open") << false;
+    QTest::newRow("the plan closed meanwhile") << true;
+}
+
+// The run starts at the selected row with the minutes still being typed in
+// it, keeps its copy while the plan changes, and puts the minutes counted
+// back into the plan window while it is open.
+void tst_TMainForm::runPractice()
+{
+    QFETCH(bool, closePlan);
+
+    TempDataDir data;
+    QTemporaryDir settings;
+    const QByteArray previous = qgetenv("CORVANTA_SETTINGS");
+    const auto restore = qScopeGuard([&previous] { qputenv("CORVANTA_SETTINGS", previous); });
+    qputenv("CORVANTA_SETTINGS", settings.filePath(QStringLiteral("run.ini")).toLocal8Bit());
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    const QString path = data.document(QStringLiteral("RUN.pln"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Main]\r\nPracticeTime=3:30\r\nMinutes0=10\r\nDrill0=Shell Drill\r\n"
+               "Minutes1=0\r\nDrill1=Water\r\nMinutes2=8\r\nDrill2=Passing Lines\r\n");
+    file.close();
+    ScriptedPlatform platform;
+    ManualClock clock;
+    TMainForm form;
+    QVERIFY(ShowFrame(form));
+    form.OpenPlan(path);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QMdiSubWindow* window = form.mdiArea()->activeSubWindow();
+    auto* plan = qobject_cast<TPlanDetailDlg*>(window->widget());
+    auto* rows = plan->findChild<QListWidget*>(QStringLiteral("ActivityList"));
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                      rows->visualItemRect(rows->item(1)).center());
+    auto* minutes = plan->findChild<QLineEdit*>(QStringLiteral("Minutes"));
+    QTRY_VERIFY(minutes->hasFocus());
+    QTest::keyClicks(minutes, QStringLiteral("4"));
+
+    action(form, QStringLiteral("actionRunPractice"))->trigger();
+    TPracticeRunWindow* run = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        run = run ? run : qobject_cast<TPracticeRunWindow*>(top);
+    QVERIFY(run);
+    const auto release = qScopeGuard([run] { delete run; });
+    QCOMPARE(run->windowTitle(), QStringLiteral("Practice Run - RUN.pln"));
+    QCOMPARE(run->run().schedule().front().activity, std::string("Water"));
+    QCOMPARE(run->run().schedule().front().timeSpan, std::string("3:40 - 3:44"));
+    QCOMPARE(run->run().schedule().size(), std::size_t(2));
+
+    QTest::keyClicks(minutes, QStringLiteral("0")); // 40 minutes: the run keeps 4
+    control<QAction>(*run, "actionStartPause")->trigger();
+    clock.advance(std::chrono::minutes(6));
+    run->updateNow();
+    control<QAction>(*run, "actionNext")->trigger();
+    QCOMPARE(run->run().state(), PracticeRun::State::Over);
+
+    if (closePlan) {
+        platform.answerNo(); // not saved
+        QVERIFY(window->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } else {
+        platform.answerYes(); // the plan changed since the start
+    }
+    QTest::mouseClick(control<QPushButton>(*run, "PutMinutesBtn"), Qt::LeftButton);
+    if (closePlan) {
+        QCOMPARE(platform.messages().last(),
+                 QStringLiteral("The plan RUN.pln has been closed, so the actual minutes cannot "
+                                "be put in it."));
+        return;
+    }
+    QCOMPARE(minutes->text(), QStringLiteral("4"));
+    QCOMPARE(plan->entry(1).minutes, 4);
+    QCOMPARE(plan->entry(2).minutes, 2);
+    QCOMPARE(plan->shownEntries()[2].timeSpan, std::string("3:44 - 3:46"));
+    QVERIFY(platform.allAnswersUsed());
+}

@@ -202,6 +202,17 @@ void ScriptedPlatform::beep()
 {
     ++beeps;
 }
+
+bool ScriptedPlatform::playSound(Sound sound)
+{
+    sounds.append({sound, Clock::instance().steadyNow()});
+    return soundOutput;
+}
+
+void ScriptedPlatform::inhibitScreenSaver(bool on)
+{
+    screenSaverCalls.append(on);
+}
 bool ScriptedPlatform::isFirstRun()
 {
     return firstRun;

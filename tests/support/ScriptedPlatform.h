@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/Clock.h"
 #include "ui/Platform.h"
 
 #include <QColor>
@@ -52,6 +53,15 @@ public:
     // The face the font dialog shows when its preset names none.
     QString fontDialogFace = QStringLiteral("DejaVu Sans");
     int beeps = 0;
+    // The sounds asked for, each with the steady clock's time then.
+    struct PlayedSound
+    {
+        Sound sound;
+        Clock::SteadyTime at;
+    };
+    QList<PlayedSound> sounds;
+    bool soundOutput = true; // false: there is none to play on
+    QList<bool> screenSaverCalls;
     // Texts of the message and question boxes, in order.
     QStringList messages() const;
 
@@ -75,6 +85,8 @@ public:
     int runModal(QDialog& dialog) override;
     void showHelp(int context) override;
     void beep() override;
+    bool playSound(Sound sound) override;
+    void inhibitScreenSaver(bool on) override;
     bool isFirstRun() override;
     void clearFirstRun() override;
     QStringList recentDocuments(const QString& list) override;
