@@ -2,6 +2,7 @@
 
 #include "ui/HelpWindow.h"
 #include "ui/LocaleFormatsOf.h"
+#include "ui/UserSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <memory>
@@ -137,15 +139,6 @@ void lockLatinAndSize(QFontDialog& dialog, QComboBox* colors)
         lists.at(2)->setEnabled(false);
 }
 
-std::unique_ptr<QSettings> userSettings()
-{
-    const QString file = qEnvironmentVariable("CORVANTA_SETTINGS");
-    if (!file.isEmpty())
-        return std::make_unique<QSettings>(file, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Corvanta"),
-                                       QStringLiteral("Corvanta"));
-}
-
 const QString FirstRunKey = QStringLiteral("FirstRun");
 
 } // namespace
@@ -159,6 +152,21 @@ bool QtPlatform::askYesNo(const QString& caption, const QString& text)
     box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
     box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     return box.exec() == QMessageBox::Yes;
+}
+
+int QtPlatform::askChoice(const QString& caption, const QString& text, const QStringList& buttons,
+                          int defaultButton)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, dialogParent());
+    QList<QAbstractButton*> added;
+    for (const QString& button : buttons)
+        added << box.addButton(button, QMessageBox::AcceptRole);
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.at(defaultButton)));
+    box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
+    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+    box.exec();
+    return static_cast<int>(added.indexOf(box.clickedButton()));
 }
 
 void QtPlatform::showMessage(const QString& caption, const QString& text, Icon icon)
@@ -249,12 +257,12 @@ void QtPlatform::beep()
 
 bool QtPlatform::isFirstRun()
 {
-    return userSettings()->value(FirstRunKey, true).toBool();
+    return OpenUserSettings()->value(FirstRunKey, true).toBool();
 }
 
 void QtPlatform::clearFirstRun()
 {
-    const std::unique_ptr<QSettings> settings = userSettings();
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
     settings->setValue(FirstRunKey, false);
     settings->sync(); // on disk before anything is shown
 }

@@ -19,7 +19,7 @@ class ScriptedPlatform : public Platform
 public:
     struct Shown
     {
-        QString kind; // "question", "message", "open", "save", "print", "printerSetup",
+        QString kind; // "question", "choice", "message", "open", "save", "print", "printerSetup",
                       // "font", "color", "dialog"
         QString caption;
         QString text;
@@ -31,6 +31,9 @@ public:
     // Answers, taken in the order they were queued.
     void answerYes();
     void answerNo();
+    // The question with named buttons answered by the button of this text
+    // (access letters left out).
+    void chooseButton(const QString& text);
     void chooseFile(const QString& path);
     void cancelDialog();
     void printToPdf(const QString& pdfPath);
@@ -51,6 +54,8 @@ public:
     // The face the font dialog shows when its preset names none.
     QString fontDialogFace = QStringLiteral("DejaVu Sans");
     int beeps = 0;
+    // The buttons of the last question with named buttons, the default first.
+    QStringList choiceButtons;
     // Texts of the message and question boxes, in order.
     QStringList messages() const;
 
@@ -61,6 +66,8 @@ public:
     LocaleFormats formats;
 
     bool askYesNo(const QString& caption, const QString& text) override;
+    int askChoice(const QString& caption, const QString& text, const QStringList& buttons,
+                  int defaultButton) override;
     void showMessage(const QString& caption, const QString& text, Icon icon) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
@@ -87,6 +94,10 @@ private:
     struct Cancel
     {
     };
+    struct Button
+    {
+        QString text;
+    };
     struct File
     {
         QString path;
@@ -101,7 +112,7 @@ private:
         QFont font;
         QColor color;
     };
-    using Answer = std::variant<Yes, No, Cancel, File, Pdf, Font, QColor, DialogScript>;
+    using Answer = std::variant<Yes, No, Cancel, Button, File, Pdf, Font, QColor, DialogScript>;
 
     // The next answer when it is of type T; otherwise the call is recorded as
     // unanswered and nothing is taken.
