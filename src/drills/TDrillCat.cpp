@@ -36,6 +36,11 @@ QString qt(const std::string& text)
     return QString::fromStdString(text);
 }
 
+QString libraryPath()
+{
+    return qt(ProfileFilePath(DrillLibraryFileName, true));
+}
+
 // Labels in the order of the system's language, capitals apart.
 DrillTree::LessThan labelOrder()
 {
@@ -128,6 +133,7 @@ void TDrillCat::showEvent(QShowEvent* event)
 
 void TDrillCat::FormShow()
 {
+    m_readState.remember(libraryPath());
     const std::string error = LoadDrillLibrary(m_tree);
     m_loaded = true;
     m_drillTreeView->showTree(m_tree);
@@ -202,7 +208,10 @@ void TDrillCat::CmPrint()
 {
     PrintJob::runWithDialog(
         this, DrillListPrintoutInfo, [this](ReportPage& page) { PrintDrillListRows(page, m_tree); },
-        [this] { saveLibrary(); });
+        [this] {
+            if (m_readState.mayReplace(libraryPath()))
+                saveLibrary();
+        });
 }
 
 void TDrillCat::CmHelp()
@@ -220,6 +229,8 @@ void TDrillCat::CloseBtnClick()
 void TDrillCat::done(int result)
 {
     if (m_loaded) {
+        if (!m_readState.mayReplace(libraryPath()))
+            return;
         // A library that cannot be written must not trap the coach in the window.
         if (!saveLibrary() && !CloseWithoutSaving(QStringLiteral("drill list")))
             return;
@@ -233,8 +244,7 @@ bool TDrillCat::saveLibrary()
 {
     if (SaveDrillLibrary(m_tree))
         return true;
-    ShowNotWritten(qt(ProfileFilePath(DrillLibraryFileName, true)),
-                   QStringLiteral("The drill library was not saved."));
+    ShowNotWritten(libraryPath(), QStringLiteral("The drill library was not saved."));
     return false;
 }
 

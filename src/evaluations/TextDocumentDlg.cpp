@@ -4,6 +4,8 @@
 #include "evaluations/TextDocumentKind.h"
 #include "evaluations/TextDocumentPrintout.h"
 #include "formats/CalendarDate.h"
+#include "formats/DocumentPath.h"
+#include "recovery/DocumentRecovery.h"
 #include "report/PrintJob.h"
 #include "ui/AnnouncementsBox.h"
 #include "ui/CommandButton.h"
@@ -54,6 +56,10 @@ TextDocumentDlg::TextDocumentDlg(const TextDocumentKind& kind, QWidget* parent)
     createControls();
     m_focus = new FocusTracker(this);
     connect(m_focus, &FocusTracker::left, this, &TextDocumentDlg::focusLeft);
+    m_recovery =
+        new DocumentRecovery(*this, std::string(kind.extension), [this](ProfileBatch& copy) {
+            WriteTextDocumentKeys(copy, m_kind, fromFields());
+        });
     // Ending the program closes the window as its close box would.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
         if (isVisible())
@@ -143,6 +149,7 @@ void TextDocumentDlg::CmShow()
 
 void TextDocumentDlg::loadDocument()
 {
+    m_readState.remember(m_path);
     const TextDocument document = LoadTextDocument(m_path.toStdString(), m_kind);
     if (IsNewDocument(document)) {
         const LocaleFormats formats = Platform::instance().localeFormats();
@@ -152,10 +159,21 @@ void TextDocumentDlg::loadDocument()
             FormatShortDate(CalendarDate{today.year(), today.month(), today.day()}, formats);
         showInFields(fresh);
         focusOn(m_date);
-        return;
+    } else {
+        showInFields(document);
+        focusOn(m_text);
     }
-    showInFields(document);
-    focusOn(m_text);
+    m_recovery->showsStored(m_path.toStdString(), m_readState.read());
+}
+
+void TextDocumentDlg::recover(const RecoveryCopy& copy)
+{
+    showInFields(LoadTextDocument(copy.file, m_kind));
+    m_date->setModified(true);
+    m_path = QString::fromStdString(copy.originalPath);
+    m_folder = QString::fromStdString(FolderOfPath(copy.originalPath));
+    m_readState.remember(copy.originalPath, copy.original);
+    m_recovery->showsRecovered(copy);
 }
 
 void TextDocumentDlg::showInFields(const TextDocument& document)
@@ -238,7 +256,7 @@ void TextDocumentDlg::CmOk()
     if (!dateAllowsSaving())
         return;
     const std::optional<QString> path = chooseSavePath();
-    if (!path)
+    if (!path || !m_readState.mayReplace(*path))
         return;
     if (!SaveTextDocument(path->toStdString(), m_kind, fromFields())) {
         ShowNotWritten(*path, qt(m_kind.notSavedMessage));
@@ -274,6 +292,8 @@ void TextDocumentDlg::done(int result)
 
 void TextDocumentDlg::CmClose()
 {
+    m_recovery->discard(); // saved, or given up
+    m_readState.forget();
     m_path.clear();
     SaveWindowPos(this, m_kind.positionSection);
 }

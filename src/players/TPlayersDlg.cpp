@@ -26,6 +26,11 @@ QString qt(const std::string& text)
     return QString::fromStdString(text);
 }
 
+QString rosterPath()
+{
+    return qt(ProfileFilePath(PlayerRoster::FileName, true));
+}
+
 } // namespace
 
 TPlayersDlg::TPlayersDlg(QWidget* parent)
@@ -105,6 +110,7 @@ void TPlayersDlg::CmShowForm()
     m_playerName->clear();
     m_playersList->clear();
     m_order = ListCollator(Qt::CaseInsensitive);
+    m_readState.remember(rosterPath());
     for (const std::string& name : PlayerRoster::Read())
         addName(qt(name));
     m_playerName->setFocus();
@@ -159,6 +165,8 @@ void TPlayersDlg::CmCloseBtnClicked()
         addName(typed);
         m_playerName->clear();
     }
+    if (!m_readState.mayReplace(rosterPath()))
+        return;
     if (!saveList() && !CloseWithoutSaving(QStringLiteral("players list")))
         return;
     accept();
@@ -172,8 +180,7 @@ bool TPlayersDlg::saveList()
         names.push_back(m_playersList->item(row)->text().toStdString());
     if (PlayerRoster::Write(names))
         return true;
-    ShowNotWritten(qt(ProfileFilePath(PlayerRoster::FileName, true)),
-                   QStringLiteral("The players list was not saved."));
+    ShowNotWritten(rosterPath(), QStringLiteral("The players list was not saved."));
     return false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recovery/ChangedElsewhere.h"
+
 #include <QCollator>
 #include <QDialog>
 
@@ -48,4 +50,5 @@ private:
     QLineEdit* m_playerName = nullptr;
     QListWidget* m_playersList = nullptr;
     QCollator m_order;
+    ChangedElsewhere m_readState;
 };

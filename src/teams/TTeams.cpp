@@ -211,6 +211,7 @@ void TTeams::showEvent(QShowEvent* event)
 void TTeams::FormShow()
 {
     m_teamMgr->LoadPlayers(m_playersList);
+    m_readState.remember(qt(ProfileFilePath(fileName(), true)));
     m_teamMgr->LoadTeams(fileName(), m_playersList);
     m_pageControl->setCurrentIndex(0);
 }
@@ -223,6 +224,8 @@ QString TTeams::saveFailedMessage() const
 
 void TTeams::OkBtnClick()
 {
+    if (!m_readState.mayReplace(qt(ProfileFilePath(fileName(), true))))
+        return;
     if (m_teamMgr->SaveTeams(fileName())) {
         done(QDialog::Accepted);
         return;
