@@ -3,6 +3,7 @@
 #include "app/FirstPaint.h"
 #include "app/MenuShortcuts.h"
 #include "app/PlanSubWindow.h"
+#include "app/RecoveryAtStart.h"
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
 #include "drills/DrillWindows.h"
@@ -16,6 +17,7 @@
 #include "plans/TPlanDetailDlg.h"
 #include "players/TPlayersDlg.h"
 #include "prefs/TPreferencesDlg.h"
+#include "recovery/DocumentVersionSetting.h"
 #include "report/AppPrinter.h"
 #include "settings/GeneralSettings.h"
 #include "store/ProfileStore.h"
@@ -134,6 +136,13 @@ void TMainForm::createActions()
                               &TMainForm::CmPlayersList, QKeySequence(Qt::ALT | Qt::Key_L));
     m_preferences = addAction("actionPreferences", QStringLiteral("&Preferences..."),
                               &TMainForm::CmPreferences, QKeySequence(Qt::ALT | Qt::Key_P));
+    m_keepPreviousVersion =
+        addAction("actionKeepPreviousVersion",
+                  QStringLiteral("&Keep Previous Version of Documents"), nullptr);
+    m_keepPreviousVersion->setEnabled(true);
+    m_keepPreviousVersion->setCheckable(true);
+    m_keepPreviousVersion->setChecked(DocumentVersionSetting::isOn());
+    connect(m_keepPreviousVersion, &QAction::toggled, this, &DocumentVersionSetting::set);
     m_cascade = addAction("actionCascade", QStringLiteral("&Cascade"), &TMainForm::Cascade1Click);
     m_tile = addAction("actionTile", QStringLiteral("&Tile "), &TMainForm::Tile1Click);
     m_arrangeIcons = addAction("actionArrangeIcons", QStringLiteral("&Arrange Icons"),
@@ -164,6 +173,7 @@ void TMainForm::createMenus()
     edit->addSeparator();
     edit->addAction(m_playersList);
     edit->addAction(m_preferences);
+    edit->addAction(m_keepPreviousVersion);
 
     m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::updateWindowMenu);
@@ -296,7 +306,9 @@ void TMainForm::FormShow()
         RunFirstTimeSetup();
     }
     RefreshTeamBanner();
-    if (m_autoNewPlan && GeneralSettings::readYesNo("AutoNewPlan", true))
+    // Documents recovered after a crash take the place of the new plan.
+    const bool recovered = OfferRecovery(*this);
+    if (m_autoNewPlan && !recovered && GeneralSettings::readYesNo("AutoNewPlan", true))
         CmNewPlan();
     emit firstShowDone();
 }

@@ -197,8 +197,8 @@ void tst_TMainForm::menuOrder()
              QStringLiteral("&New Plan...,&Open Old Plan...,-,&Save,Save &As...,-,&Print...,"
                             "P&rint Setup...,-,E&xit,|,&Drills...,&Evaluations...,"
                             "&Scouting Reports...,Create &Teams...,-,P&layers List...,"
-                            "&Preferences...,|,&Cascade,&Tile ,&Arrange Icons,|,&Contents,-,"
-                            "&About Corvanta...,|"));
+                            "&Preferences...,&Keep Previous Version of Documents,|,&Cascade,"
+                            "&Tile ,&Arrange Icons,|,&Contents,-,&About Corvanta...,|"));
 }
 
 void tst_TMainForm::buttonBar_data()
