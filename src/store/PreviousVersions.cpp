@@ -1,14 +1,15 @@
 #include "store/PreviousVersions.h"
 
 #include "clock/Clock.h"
-#include "store/AtomicFile.h"
 #include "store/PlainText.h"
 #include "store/ProfileStore.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +58,32 @@ std::vector<std::string> namesIn(const std::string& folder)
     return names;
 }
 
+// The copy goes to a temporary file renamed into place, so it is whole or
+// absent, but without waiting for the disk: the file it comes from is still
+// there, and the file that replaces it reaches the disk right after.
+bool writeCopy(const std::string& path, std::string_view bytes)
+{
+    const std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
+    const int fd =
+        open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    while (ok && !bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        ok = written > 0;
+        if (ok)
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    ok = close(fd) == 0 && ok;
+    ok = ok && rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok)
+        unlink(temporary.c_str());
+    return ok;
+}
+
 void keepDailyBackup(const std::string& path, std::string_view previous)
 {
     const std::string folder = DataDir() + PreviousVersions::BackupFolder;
@@ -67,7 +94,7 @@ void keepDailyBackup(const std::string& path, std::string_view previous)
     localtime_r(&now, &local);
     const std::string backup =
         PreviousVersions::BackupName(name, local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    if (!AtomicFile::replace(folder + backup, previous))
+    if (!writeCopy(folder + backup, previous))
         return;
     for (const std::string& old :
          PreviousVersions::BackupsToDrop(namesIn(folder), name, PreviousVersions::DaysKept))
@@ -127,7 +154,7 @@ void keep(const std::string& path, std::string_view previous)
     if (dailyBackupsOn && isDataFile(path))
         keepDailyBackup(path, previous);
     else if (documentVersionsOn && isDocument(path))
-        AtomicFile::replace(path + DocumentSuffix, previous);
+        writeCopy(path + DocumentSuffix, previous);
 }
 
 } // namespace PreviousVersions
