@@ -78,11 +78,17 @@ bool open(TMainForm& form, const RecoveryCopy& copy, std::set<std::string>& text
 
 } // namespace
 
+bool RecoveryToOffer()
+{
+    const RecoverySession* session = RecoverySession::current();
+    return session && !session->leftBehind().empty();
+}
+
 bool OfferRecovery(TMainForm& form)
 {
-    RecoverySession* session = RecoverySession::current();
-    if (!session || session->leftBehind().empty())
+    if (!RecoveryToOffer())
         return false;
+    RecoverySession* session = RecoverySession::current();
     std::vector<RecoveryCopy> copies;
     QStringList keptAside;
     for (const std::string& file : session->leftBehind()) {

@@ -8,6 +8,8 @@ class TMainForm;
 // its own path, or deletes them. A copy that cannot be read is moved aside
 // and said. Returns true when documents were opened.
 bool OfferRecovery(TMainForm& form);
+// Whether OfferRecovery has copies to offer.
+bool RecoveryToOffer();
 
 // Shows in the frame's status line why recovery is off, when it is off at
 // the start or goes off later.

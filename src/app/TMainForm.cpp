@@ -289,9 +289,10 @@ void TMainForm::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    // The welcome comes up over the painted frame, not on an empty screen;
-    // without it the banner and the new plan come with the first paint.
-    if (Platform::instance().isFirstRun())
+    // The welcome and the recovery question come up over the painted frame,
+    // not on an empty screen; without them the banner and the new plan come
+    // with the first paint.
+    if (Platform::instance().isFirstRun() || RecoveryToOffer())
         FirstPaint::await(*this, [this] { FormShow(); });
     else
         FormShow();

@@ -240,7 +240,9 @@ void tst_DocumentRecovery::offeredAtTheNextStart()
         QCOMPARE(evaluation->findChild<QLineEdit*>("Opponent")->text(), QStringLiteral("Eagles"));
         QCOMPARE(copies().size(), 3); // each window's own now
     } else {
-        QCOMPARE(shown, QStringList{"New Plan |12:00"});
+        QCOMPARE(shown.size(), 1); // the new plan, as always
+        QVERIFY(shown.constFirst().startsWith("New Plan") &&
+                shown.constFirst().endsWith(" |12:00"));
         QVERIFY(!evaluation);
         QCOMPARE(copies(), QStringList());
     }
