@@ -82,17 +82,14 @@ QProcess* tst_ProgramProcesses::start(const QString& program, const QStringList&
                                       const QString& typed)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    const auto set = [&](const char* name, const QString& value) {
-        environment.insert(QLatin1String(name), value);
-    };
-    set("QT_QPA_PLATFORM", QStringLiteral("offscreen"));
-    set("LC_ALL", QStringLiteral("C.UTF-8"));
-    set("HOME", m_root->filePath(QStringLiteral("home")));
-    set("XDG_STATE_HOME", m_root->filePath(QStringLiteral("state")));
-    set("XDG_RUNTIME_DIR", m_root->filePath(QStringLiteral("run")));
-    set("XDG_CONFIG_HOME", m_root->filePath(QStringLiteral("config")));
-    set("CORVANTA_SETTINGS", m_root->filePath(QStringLiteral("settings.ini")));
-    set("CORVANTA_TEST_PROBE", typed);
+    for (const auto& [name, file] : {std::pair{"HOME", "home"},
+                                     {"XDG_STATE_HOME", "state"},
+                                     {"XDG_RUNTIME_DIR", "run"},
+                                     {"XDG_CONFIG_HOME", "config"},
+                                     {"CORVANTA_SETTINGS", "settings.ini"}})
+        environment.insert(QLatin1String(name), m_root->filePath(QLatin1String(file)));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("CORVANTA_TEST_PROBE"), typed);
     auto* process = new QProcess;
     m_processes << process;
     process->setProcessEnvironment(environment);
