@@ -8,6 +8,7 @@
 #include "BenchTiming.h"
 
 #include "report/AppPrinter.h"
+#include "report/PrintSeries.h"
 #include "store/ProfileStore.h"
 #include "teams/TTeamDlg.h"
 #include "teams/TTeams.h"
@@ -67,9 +68,10 @@ int main(int argc, char** argv)
     std::vector<double> print;
     for (int run = 0; run < Runs; ++run) {
         print.push_back(millisecondsOf([] {
+            PrintSeries series;
             for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n) {
                 TTeams window(n);
-                window.PrintAll();
+                window.PrintAll(series);
             }
         }));
     }

@@ -234,6 +234,9 @@ QWidget* TMainForm::createBannerPanel()
     m_teamName = new QLabel;
     m_teamName->setObjectName(QStringLiteral("TeamName"));
     m_teamName->setAlignment(Qt::AlignCenter);
+    // The frame's width is never the banner's to set: a name wider than the
+    // banner is cut at both edges.
+    m_teamName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // The face, size and style come with the team's name (RefreshTeamBanner).
     QPalette palette = m_teamName->palette();
     palette.setColor(QPalette::WindowText, Qt::black);

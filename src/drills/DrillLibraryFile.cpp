@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int PatternCapacity = 1001;
-constexpr int ValueCapacity = 514;
+constexpr int ValueCapacity = DrillValueLimit + 1;
 
 // Writes the node's keys and counts it, in the order the library is saved.
 class LibraryWriter

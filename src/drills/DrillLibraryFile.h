@@ -12,6 +12,9 @@ class ProfileSnapshot;
 // "Emph" with indexed keys.
 inline constexpr const char* DrillLibraryFileName = "drills.db";
 
+// The longest value drills.db gives back.
+inline constexpr int DrillValueLimit = 513;
+
 // The keys of drills.db as read once, with room for 513 characters a value.
 class DrillFileKeys : public DrillKeySource
 {

@@ -17,7 +17,7 @@ void printTitle(ReportPage& page)
 
     const PageMetrics& m = page.metrics();
     const int y = page.currentLine() * m.lineHeight + m.lineHeight * 5 / 7;
-    page.surface().drawLine(m.leftMargin, y, m.pageWidth - m.leftMargin, y);
+    page.drawLine(m.leftMargin, y, m.pageWidth - m.leftMargin, y);
 }
 
 } // namespace

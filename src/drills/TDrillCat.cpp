@@ -8,6 +8,7 @@
 #include "drills/DrillWindows.h"
 #include "drills/TDrillEntry.h"
 #include "report/PrintJob.h"
+#include "store/PlainText.h"
 #include "store/ProfileStore.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
@@ -257,7 +258,10 @@ void TDrillCat::releaseTree()
 
 void TDrillCat::DrillTreeViewEdited(QTreeWidgetItem* item)
 {
-    sortAfterRelabel(item, item->text(0).toStdString());
+    // Blanks stay as typed; quotes the file would take off go now.
+    const std::string label = UnquotedText(item->text(0).toStdString(), DrillValueLimit);
+    item->setText(0, qt(label));
+    sortAfterRelabel(item, label);
 }
 
 void TDrillCat::sortAfterRelabel(QTreeWidgetItem* item, const std::string& label)

@@ -7,6 +7,7 @@
 #include "store/PlainText.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
+#include "ui/FieldText.h"
 #include "ui/Platform.h"
 #include "ui/TypingLimit.h"
 #include "ui/WindowModes.h"
@@ -35,9 +36,9 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, i
     return AddCommandButton(parent, name, text, {400, top, 75, 25});
 }
 
-QString trimmed(const QLineEdit* field)
+void trimControls(QLineEdit* field)
 {
-    return QString::fromStdString(TrimControls(field->text().toStdString()));
+    FillField(field, QString::fromStdString(TrimControls(field->text().toStdString())));
 }
 
 } // namespace
@@ -144,9 +145,9 @@ void TDrillEntry::setDrillProposal(const QString& name, const QString& minutes,
     m_proposedName = name;
     m_proposedMinutes = minutes;
     m_proposedEmphasis = emphasis;
-    m_drillName->setText(name);
-    m_minutesEb->setText(minutes);
-    m_emphasisEb->setText(emphasis);
+    FillField(m_drillName, name);
+    FillField(m_minutesEb, minutes);
+    FillField(m_emphasisEb, emphasis);
 }
 
 void TDrillEntry::clearDrillProposal()
@@ -192,16 +193,16 @@ void TDrillEntry::FormShow()
     if (m_proposed) {
         m_catDrillRg->show();
         setDrillType(true);
-        m_drillName->setText(m_proposedName);
-        m_minutesEb->setText(m_proposedMinutes);
-        m_emphasisEb->setText(m_proposedEmphasis);
+        FillField(m_drillName, m_proposedName);
+        FillField(m_minutesEb, m_proposedMinutes);
+        FillField(m_emphasisEb, m_proposedEmphasis);
     } else if (m_nodeToEdit) {
         m_catDrillRg->hide();
         setDrillType(m_nodeToEdit->isDrill());
-        m_drillName->setText(QString::fromStdString(m_nodeToEdit->label()));
+        FillField(m_drillName, QString::fromStdString(m_nodeToEdit->label()));
         if (const DrillRecord* record = m_nodeToEdit->record()) {
-            m_minutesEb->setText(QString::number(record->minutes));
-            m_emphasisEb->setText(QString::fromStdString(record->emphasis));
+            FillField(m_minutesEb, QString::number(record->minutes));
+            FillField(m_emphasisEb, QString::fromStdString(record->emphasis));
         }
     } else {
         m_catDrillRg->show();
@@ -235,8 +236,10 @@ void TDrillEntry::CatDrillRgClick()
 
 void TDrillEntry::OkBtnClick()
 {
-    for (QLineEdit* field : {m_minutesEb, m_drillName, m_emphasisEb})
-        field->setText(trimmed(field));
+    // The names are stored, so they take the form the file gives back.
+    trimControls(m_minutesEb);
+    TakeStoredText(m_drillName);
+    TakeStoredText(m_emphasisEb);
     if (isDrill()) {
         const std::string refusal = MinutesRefusal(minutes().toStdString());
         if (!refusal.empty()) {

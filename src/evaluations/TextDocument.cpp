@@ -2,6 +2,7 @@
 
 #include "evaluations/TextDocumentKind.h"
 #include "formats/CalendarDate.h"
+#include "store/PlainText.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
 #include "store/TextEncoding.h"
@@ -69,7 +70,7 @@ std::vector<std::string> StoredLines(const std::vector<std::string>& displayed)
         std::string_view rest = line;
         do {
             const std::size_t piece = TextEncoding::leadingCharacters(rest, StoredLineLimit).size();
-            stored.emplace_back(rest.substr(0, piece));
+            stored.push_back(UnquotedText(rest.substr(0, piece), StoredLineLimit));
             rest.remove_prefix(piece);
         } while (!rest.empty());
     }

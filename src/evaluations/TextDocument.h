@@ -43,7 +43,8 @@ void WriteTextDocumentKeys(ProfileBatch& file, const TextDocumentKind& kind,
                            const TextDocument& document);
 
 // Lines as they are stored: a line longer than the stored limit is cut into
-// pieces of at most that many characters; an empty last line is dropped.
+// pieces of at most that many characters, each without the quotes the file
+// would take off (UnquotedText); an empty last line is dropped.
 std::vector<std::string> StoredLines(const std::vector<std::string>& displayed);
 
 // `path` with ".<extension>" added when its file name has no extension.

@@ -10,6 +10,7 @@
 #include "ui/AnnouncementsBox.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
+#include "ui/FieldText.h"
 #include "ui/FocusTracker.h"
 #include "ui/Platform.h"
 #include "ui/SaveFailure.h"
@@ -178,8 +179,8 @@ void TextDocumentDlg::recover(const RecoveryCopy& copy)
 
 void TextDocumentDlg::showInFields(const TextDocument& document)
 {
-    m_date->setText(qt(document.date));
-    m_opponent->setText(qt(document.team));
+    FillField(m_date, qt(document.date));
+    FillField(m_opponent, qt(document.team));
     m_text->setLines(document.lines);
     m_date->setModified(false);
     m_opponent->setModified(false);
@@ -187,10 +188,11 @@ void TextDocumentDlg::showInFields(const TextDocument& document)
     m_text->moveCursor(QTextCursor::Start);
 }
 
-TextDocument TextDocumentDlg::fromFields() const
+// The document as the file will give it back; the fields show it so too.
+TextDocument TextDocumentDlg::fromFields()
 {
-    return TextDocument{m_date->text().toStdString(), m_opponent->text().toStdString(),
-                        StoredLines(m_text->lines())};
+    return TextDocument{TakeStoredText(m_date).toStdString(),
+                        TakeStoredText(m_opponent).toStdString(), StoredLines(m_text->lines())};
 }
 
 void TextDocumentDlg::focusOn(QWidget* widget)
@@ -253,12 +255,13 @@ std::optional<QString> TextDocumentDlg::chooseSavePath()
 
 void TextDocumentDlg::CmOk()
 {
+    const TextDocument document = fromFields();
     if (!dateAllowsSaving())
         return;
     const std::optional<QString> path = chooseSavePath();
     if (!path || !m_readState.mayReplace(*path))
         return;
-    if (!SaveTextDocument(path->toStdString(), m_kind, fromFields())) {
+    if (!SaveTextDocument(path->toStdString(), m_kind, document)) {
         ShowNotWritten(*path, qt(m_kind.notSavedMessage));
         return;
     }

@@ -69,7 +69,7 @@ private:
 
     void loadDocument();
     void showInFields(const TextDocument& document);
-    TextDocument fromFields() const;
+    TextDocument fromFields();
     bool dateAllowsSaving();
     std::optional<QString> chooseSavePath();
     void focusOn(QWidget* widget);

@@ -2,6 +2,7 @@
 
 #include "plans/PlanEntry.h"
 #include "plans/ScheduleColumns.h"
+#include "ui/FieldText.h"
 #include "ui/TypingLimit.h"
 
 #include <QComboBox>
@@ -74,12 +75,12 @@ void EntryRow::setActivityText(const QString& text)
 
 void EntryRow::load(const PlanEntry& entry, bool showZero)
 {
-    m_minutes->setText(entry.minutes == 0 && !showZero ? QString()
-                                                       : QString::number(entry.minutes));
-    m_time->setText(QString::fromStdString(entry.timeSpan));
+    FillField(m_minutes,
+              entry.minutes == 0 && !showZero ? QString() : QString::number(entry.minutes));
+    FillField(m_time, QString::fromStdString(entry.timeSpan));
     m_activity->setCurrentIndex(-1);
-    setActivityText(QString::fromStdString(entry.activity));
-    m_emphasis->setText(QString::fromStdString(entry.emphasis));
+    FillField(m_activity, QString::fromStdString(entry.activity));
+    FillField(m_emphasis, QString::fromStdString(entry.emphasis));
 }
 
 void EntryRow::blank()

@@ -11,8 +11,9 @@ inline std::string utf8(const QString& text)
     return text.toStdString();
 }
 
-// Without the blanks at either end, as the plan stores names.
-inline QString trimmed(const QString& text)
+// As the plan file will give it back (StoredText): without blanks or
+// enclosing quotes at either end.
+inline QString storedText(const QString& text)
 {
-    return QString::fromStdString(std::string(TrimBlanks(text.toStdString())));
+    return QString::fromStdString(StoredText(text.toStdString()));
 }

@@ -66,7 +66,7 @@ void printColumnHeads(ReportPage& page, std::span<const int> tabs)
     const PageMetrics& m = page.metrics();
     const int y = page.currentLine() * m.lineHeight + ScaleHundredths(m.lineHeight, 80);
     const int overhang = m.dpiX / 10;
-    page.surface().drawLine(m.leftMargin - overhang, y, m.pageWidth - m.leftMargin + overhang, y);
+    page.drawLine(m.leftMargin - overhang, y, m.pageWidth - m.leftMargin + overhang, y);
 }
 
 // Ruled rows to fill in by hand, down to the foot of the current page only.

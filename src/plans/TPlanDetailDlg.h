@@ -113,7 +113,7 @@ private:
     void planIsStored();
     void showRecovered();
     PracticePlan planAsShown() const;
-    void takeFieldsIntoPlan(PracticePlan& plan) const;
+    void takeFieldsIntoPlan(PracticePlan& plan);
     void showPlanInFields();
     std::string todayText() const;
     void ComputeTimeSpans();

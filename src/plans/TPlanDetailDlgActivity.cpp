@@ -6,6 +6,7 @@
 #include "plans/EntryRow.h"
 #include "plans/PlanFieldText.h"
 #include "ui/DialogServices.h"
+#include "ui/FieldText.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -50,7 +51,7 @@ void TPlanDetailDlg::OnActivityChange(const QString& typed)
         const QString candidate = QString::fromStdString(choice);
         if (QString::compare(candidate.left(typedLength), text, Qt::CaseInsensitive) != 0)
             continue;
-        const QString completed = trimmed(candidate);
+        const QString completed = storedText(candidate);
         edit->setText(completed);
         edit->setSelection(typedLength, int(edit->text().size()) - typedLength);
         return;
@@ -71,7 +72,7 @@ void TPlanDetailDlg::ActivityClick(int choice)
     if (!fillFromDrill(drill))
         return;
     if (PlanEntry* entry = currentEntry())
-        entry->activity = utf8(trimmed(m_entryRow->activityText()));
+        entry->activity = utf8(storedText(m_entryRow->activityText()));
 }
 
 // A category clears the row's activity, minutes and emphasis fields.
@@ -94,9 +95,9 @@ bool TPlanDetailDlg::fillFromDrill(int drill)
         return false;
     }
     if (*minutes != 0)
-        m_entryRow->minutes()->setText(QString::number(*minutes));
+        FillField(m_entryRow->minutes(), QString::number(*minutes));
     OnMinutesExit();
-    m_entryRow->emphasis()->setText(QString::fromStdString(defaults.emphasis));
+    FillField(m_entryRow->emphasis(), QString::fromStdString(defaults.emphasis));
     OnEmphasisExit();
     return true;
 }
@@ -108,11 +109,11 @@ void TPlanDetailDlg::OnActivityExit()
     if (!entry)
         return;
     const QString text = m_entryRow->activityText();
-    const QString name = trimmed(text);
+    const QString name = storedText(text);
     if (!text.isEmpty() && name != QString::fromStdString(entry->activity) &&
         name != m_checkedActivity)
         CheckActivity();
-    entry->activity = utf8(trimmed(m_entryRow->activityText()));
+    entry->activity = utf8(storedText(m_entryRow->activityText()));
 }
 
 void TPlanDetailDlg::OnActivityKeyDown(QKeyEvent* event)
@@ -142,7 +143,7 @@ void TPlanDetailDlg::OnActivityKeyDown(QKeyEvent* event)
 void TPlanDetailDlg::CheckActivity()
 {
     QComboBox* activity = m_entryRow->activity();
-    const QString name = trimmed(m_entryRow->activityText());
+    const QString name = storedText(m_entryRow->activityText());
     m_checkedActivity = name;
     // Passing over an empty field offers no drill without a name.
     if (name.isEmpty())

@@ -9,6 +9,7 @@
 #include "report/PrintJob.h"
 #include "settings/GeneralSettings.h"
 #include "ui/AnnouncementsBox.h"
+#include "ui/FieldText.h"
 #include "ui/Platform.h"
 #include "ui/SaveFailure.h"
 
@@ -115,11 +116,17 @@ void TPlanDetailDlg::showRecovered()
 PracticePlan TPlanDetailDlg::planAsShown() const
 {
     PracticePlan shown = m_plan;
-    takeFieldsIntoPlan(shown);
+    // Taken as they are: the fields are not to change under the coach's
+    // typing, as a save makes them show what the file gives back.
+    shown.date = utf8(m_date->text());
+    shown.practiceTime = utf8(m_time->text());
+    shown.announcements = m_announcements->lines();
+    shown.defEmphasis = utf8(m_defEmphasis->text());
+    shown.offEmphasis = utf8(m_offEmphasis->text());
     if (m_editingRow >= 0) {
         PlanEntry& entry = shown.entries[m_editingRow];
-        entry.activity = utf8(trimmed(m_entryRow->activityText()));
-        entry.emphasis = utf8(m_entryRow->emphasis()->text());
+        entry.activity = utf8(storedText(m_entryRow->activityText()));
+        entry.emphasis = utf8(storedText(m_entryRow->emphasis()->text()));
         entry.minutes = readMinutes();
     }
     return shown;
@@ -143,22 +150,25 @@ void TPlanDetailDlg::Print()
                             [&sheet](ReportPage& page) { PrintPlanRows(page, sheet); });
 }
 
-void TPlanDetailDlg::takeFieldsIntoPlan(PracticePlan& plan) const
+// The texts as the file will give them back; the fields show them so too.
+void TPlanDetailDlg::takeFieldsIntoPlan(PracticePlan& plan)
 {
-    plan.date = utf8(m_date->text());
-    plan.practiceTime = utf8(m_time->text());
+    plan.date = utf8(TakeStoredText(m_date));
+    plan.practiceTime = utf8(TakeStoredText(m_time));
     plan.announcements = m_announcements->lines();
-    plan.defEmphasis = utf8(m_defEmphasis->text());
-    plan.offEmphasis = utf8(m_offEmphasis->text());
+    for (std::string& line : plan.announcements)
+        line = UnquotedText(line);
+    plan.defEmphasis = utf8(TakeStoredText(m_defEmphasis));
+    plan.offEmphasis = utf8(TakeStoredText(m_offEmphasis));
 }
 
 void TPlanDetailDlg::showPlanInFields()
 {
-    m_date->setText(QString::fromStdString(m_plan.date));
-    m_time->setText(QString::fromStdString(m_plan.practiceTime));
+    FillField(m_date, QString::fromStdString(m_plan.date));
+    FillField(m_time, QString::fromStdString(m_plan.practiceTime));
     m_announcements->setLines(m_plan.announcements);
-    m_defEmphasis->setText(QString::fromStdString(m_plan.defEmphasis));
-    m_offEmphasis->setText(QString::fromStdString(m_plan.offEmphasis));
+    FillField(m_defEmphasis, QString::fromStdString(m_plan.defEmphasis));
+    FillField(m_offEmphasis, QString::fromStdString(m_plan.offEmphasis));
 }
 
 std::string TPlanDetailDlg::todayText() const

@@ -6,6 +6,7 @@
 #include "plans/ScheduleList.h"
 #include "plans/TimeSpans.h"
 #include "ui/DialogServices.h"
+#include "ui/FieldText.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
@@ -87,8 +88,8 @@ void TPlanDetailDlg::CommitEntryRow()
 {
     if (m_editingRow >= 0 && m_list->currentRow() != m_editingRow) {
         PlanEntry& entry = m_plan.entries[m_editingRow];
-        entry.activity = utf8(trimmed(m_entryRow->activityText()));
-        entry.emphasis = utf8(m_entryRow->emphasis()->text());
+        entry.activity = utf8(storedText(m_entryRow->activityText()));
+        entry.emphasis = utf8(storedText(m_entryRow->emphasis()->text()));
         const int minutes = readMinutes();
         if (entry.minutes != minutes) {
             entry.minutes = minutes;
@@ -144,7 +145,7 @@ void TPlanDetailDlg::OnMinutesExit()
         return;
     entry->minutes = readMinutes();
     ComputeTimeSpans();
-    m_entryRow->time()->setText(QString::fromStdString(entry->timeSpan));
+    FillField(m_entryRow->time(), QString::fromStdString(entry->timeSpan));
     repaintList();
 }
 
@@ -152,7 +153,7 @@ void TPlanDetailDlg::OnEmphasisExit()
 {
     m_plan.changed = true;
     if (PlanEntry* entry = currentEntry())
-        entry->emphasis = utf8(m_entryRow->emphasis()->text());
+        entry->emphasis = utf8(storedText(m_entryRow->emphasis()->text()));
 }
 
 namespace {
@@ -179,7 +180,7 @@ void TPlanDetailDlg::OnEmphasisKeyUp(QKeyEvent* event)
     PlanEntry* entry = currentEntry();
     if (!entry)
         return;
-    entry->emphasis = utf8(m_entryRow->emphasis()->text());
+    entry->emphasis = utf8(storedText(m_entryRow->emphasis()->text()));
     moveToNextRow(false);
 }
 

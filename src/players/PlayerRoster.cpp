@@ -24,7 +24,7 @@ bool Write(const std::vector<std::string>& names)
     ProfileBatch file(FileName, true);
     int index = 0;
     for (const std::string& name : names) {
-        if (!TrimControls(name).empty())
+        if (!StoredText(name).empty())
             file.writeText(Section, Key, name, index++);
     }
     file.writeText(Section, Key, std::string(), index);

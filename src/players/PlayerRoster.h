@@ -18,8 +18,8 @@ std::vector<std::string> Read();
 
 // Writes the names in the given order, then the empty terminator, in one
 // replacement of the file; keys left from a longer list stay. A name that
-// would read back empty (nothing but blanks and control characters) is left
-// out, so it cannot end the list early and hide the names after it. False
+// would read back empty (nothing but blanks, control characters and quotes)
+// is left out, so it cannot end the list early and hide the names after it. False
 // when the file cannot be written; it is then left as it was.
 bool Write(const std::vector<std::string>& names);
 

@@ -6,7 +6,7 @@ namespace PlayersListRules {
 
 std::string TypedName(std::string_view typed)
 {
-    return TrimControls(typed);
+    return StoredText(typed, MaxNameLength);
 }
 
 int RowAfterDelete(int removed, int remaining)

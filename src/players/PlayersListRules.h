@@ -10,8 +10,9 @@ namespace PlayersListRules {
 // Longest name the file gives back; the name field takes no more.
 inline constexpr int MaxNameLength = 255;
 
-// The typed text without blanks and control characters at either end; empty
-// when nothing is left to add.
+// The typed text as the file will give it back (StoredText): no blanks,
+// control characters or enclosing quotes at either end, at most 255
+// characters. Empty when nothing is left to add.
 std::string TypedName(std::string_view typed);
 
 // The row selected after row `removed` was deleted and `remaining` rows are

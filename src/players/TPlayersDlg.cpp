@@ -7,6 +7,7 @@
 #include "ui/DialogServices.h"
 #include "ui/ListCollator.h"
 #include "ui/SaveFailure.h"
+#include "ui/TypingLimit.h"
 #include "ui/WindowModes.h"
 
 #include <QKeyEvent>
@@ -51,7 +52,7 @@ void TPlayersDlg::createControls()
     m_playerName->setObjectName(QStringLiteral("PlayerName"));
     m_playerName->setGeometry(8, 24, 169, 22);
     // Longer names would not come back from the file whole.
-    m_playerName->setMaxLength(PlayersListRules::MaxNameLength);
+    new TypingLimit(m_playerName, PlayersListRules::MaxNameLength);
 
     auto* label = new QLabel(QStringLiteral("&Player Name"), this);
     label->setObjectName(QStringLiteral("Label1"));

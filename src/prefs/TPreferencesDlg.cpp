@@ -4,8 +4,10 @@
 #include "store/ProfileStore.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
+#include "ui/FieldText.h"
 #include "ui/Platform.h"
 #include "ui/SaveFailure.h"
+#include "ui/TypingLimit.h"
 #include "ui/WindowModes.h"
 
 #include <QCheckBox>
@@ -101,7 +103,7 @@ void TPreferencesDlg::createControls()
     m_teamName->setObjectName(QStringLiteral("TeamName"));
     m_teamName->setGeometry(72, 16, 221, 22);
     // What is shown is what the file gives back.
-    m_teamName->setMaxLength(Preferences::MaxTeamNameLength);
+    new TypingLimit(m_teamName, Preferences::MaxTeamNameLength);
     auto* label = new QLabel(QStringLiteral("&Team Name"), team);
     label->setObjectName(QStringLiteral("TeamNameLbl"));
     label->move(8, 20);
@@ -158,7 +160,7 @@ void TPreferencesDlg::OnShow()
     m_teamColorBG = stored.teamColorBG;
     m_teamFontName = QString::fromStdString(stored.teamFontName);
     m_teamFontStyle = stored.teamFontStyle;
-    m_teamName->setText(QString::fromStdString(stored.teamName));
+    FillField(m_teamName, QString::fromStdString(stored.teamName));
     ShowPreview();
 }
 

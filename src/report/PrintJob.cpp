@@ -46,6 +46,12 @@ bool PrintJob::choosePrinter(QWidget* parent)
 bool PrintJob::run(const PrintoutInfo& info, const Rows& rows, const Step& beforeStart)
 {
     QtPrintSurface surface(AppPrinter::printer());
+    return run(surface, info, rows, beforeStart);
+}
+
+bool PrintJob::run(PrintSurface& surface, const PrintoutInfo& info, const Rows& rows,
+                   const Step& beforeStart)
+{
     ReportPage page(surface, info);
     if (beforeStart)
         beforeStart();

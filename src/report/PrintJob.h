@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class PrintSurface;
 class QWidget;
 class ReportPage;
 struct PrintoutInfo;
@@ -24,4 +25,7 @@ public:
     static bool choosePrinter(QWidget* parent);
     // Prints without asking, on the printer as last set up.
     static bool run(const PrintoutInfo& info, const Rows& rows, const Step& beforeStart = {});
+    // Prints on `surface`, which may hold earlier printouts (PrintSeries).
+    static bool run(PrintSurface& surface, const PrintoutInfo& info, const Rows& rows,
+                    const Step& beforeStart = {});
 };

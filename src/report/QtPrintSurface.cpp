@@ -14,7 +14,10 @@ constexpr int singleLineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLin
 
 } // namespace
 
-QtPrintSurface::QtPrintSurface(QPrinter& printer) : m_printer(printer) {}
+QtPrintSurface::QtPrintSurface(QPrinter& printer, Document document)
+    : m_printer(printer), m_document(document)
+{
+}
 
 QtPrintSurface::~QtPrintSurface()
 {
@@ -81,11 +84,19 @@ void QtPrintSurface::newPage()
 
 void QtPrintSurface::setJobTitle(const std::string& title)
 {
-    m_printer.setDocName(toQString(title));
+    // A shared document keeps the name of its first printout.
+    if (!m_painter.isActive())
+        m_printer.setDocName(toQString(title));
 }
 
 bool QtPrintSurface::begin()
 {
+    if (m_painter.isActive()) {
+        m_printer.newPage();
+        m_painter.setFont(m_font);
+        m_pageNumber = 1;
+        return true;
+    }
     if (!m_painter.begin(&m_printer))
         return false;
     m_painter.setFont(m_font);
@@ -97,5 +108,6 @@ bool QtPrintSurface::begin()
 
 void QtPrintSurface::end()
 {
-    m_painter.end();
+    if (m_document == Document::OwnJob)
+        m_painter.end();
 }

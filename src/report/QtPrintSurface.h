@@ -11,7 +11,16 @@ class QPrinter;
 class QtPrintSurface : public PrintSurface
 {
 public:
-    explicit QtPrintSurface(QPrinter& printer);
+    enum class Document
+    {
+        // begin() to end() is one document.
+        OwnJob,
+        // Several printouts in one document: a later begin() starts a new page
+        // numbered 1, and the document ends only when the surface goes.
+        Shared
+    };
+
+    explicit QtPrintSurface(QPrinter& printer, Document document = Document::OwnJob);
     ~QtPrintSurface() override;
 
     int resolutionX() const override;
@@ -34,6 +43,7 @@ public:
 
 private:
     QPrinter& m_printer;
+    Document m_document;
     QPainter m_painter;
     QFont m_font;
     int m_pageNumber = 1;

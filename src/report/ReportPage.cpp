@@ -76,7 +76,7 @@ void ReportPage::printPageHeader(const std::string& heading)
 void ReportPage::printLine(const std::string& text)
 {
     advance();
-    m_surface.drawText(m_metrics.leftMargin, m_currentLine * m_metrics.lineHeight, text);
+    drawText(m_metrics.leftMargin, m_currentLine * m_metrics.lineHeight, text);
 }
 
 void ReportPage::printColumns(std::span<const std::string> texts, std::span<const int> tabs)
@@ -85,7 +85,7 @@ void ReportPage::printColumns(std::span<const std::string> texts, std::span<cons
     const int y = m_currentLine * m_metrics.lineHeight;
     const size_t count = std::min(texts.size(), tabs.size());
     for (size_t k = 0; k < count; ++k)
-        m_surface.drawText(m_metrics.leftMargin + tabs[k], y, texts[k]);
+        drawText(m_metrics.leftMargin + tabs[k], y, texts[k]);
 }
 
 void ReportPage::printCells(std::span<const std::string> texts, std::span<const int> tabs)
@@ -97,7 +97,8 @@ void ReportPage::printCells(std::span<const std::string> texts, std::span<const 
     for (size_t k = 0; k < count; ++k) {
         const PrintRect cell{m_metrics.leftMargin + tabs[k], top,
                              m_metrics.leftMargin + tabs[k + 1] - gap, top + m_metrics.lineHeight};
-        m_surface.drawClippedText(cell, texts[k]);
+        if (readyToDraw(texts[k]))
+            m_surface.drawClippedText(cell, texts[k]);
     }
 }
 
@@ -107,8 +108,13 @@ void ReportPage::ruleCells(std::span<const int> tabs, int count)
     const int gap = m_metrics.dpiX / 10;
     const int cells = std::min<int>(count, tabs.empty() ? 0 : static_cast<int>(tabs.size()) - 1);
     for (int k = 0; k < cells; ++k)
-        m_surface.drawLine(m_metrics.leftMargin + tabs[k], y,
-                           m_metrics.leftMargin + tabs[k + 1] - gap, y);
+        drawLine(m_metrics.leftMargin + tabs[k], y, m_metrics.leftMargin + tabs[k + 1] - gap, y);
+}
+
+void ReportPage::drawLine(int x1, int y1, int x2, int y2)
+{
+    startPendingPage();
+    m_surface.drawLine(x1, y1, x2, y2);
 }
 
 void ReportPage::setBold(bool bold)
@@ -132,7 +138,9 @@ void ReportPage::printPageFooter()
 }
 
 // A row taken once the counter has reached the last line goes to the top line
-// of a new page; the full page gets its footer first.
+// of a new page; the full page gets its footer first. The new page starts
+// with the first thing drawn on it, so rows that draw nothing (an empty line
+// closing a group) never end a printout with a page holding only its footer.
 void ReportPage::advance()
 {
     const int previous = m_currentLine++;
@@ -140,8 +148,31 @@ void ReportPage::advance()
         return;
     printPageFooter();
     m_currentLine = m_metrics.topLine;
+    m_pageBreakPending = true;
+}
+
+void ReportPage::startPendingPage()
+{
+    if (!m_pageBreakPending)
+        return;
+    m_pageBreakPending = false;
     m_surface.newPage();
     m_footerPrinted = false;
+}
+
+// An empty text shows nothing, so it starts no page.
+bool ReportPage::readyToDraw(const std::string& text)
+{
+    if (text.empty() && m_pageBreakPending)
+        return false;
+    startPendingPage();
+    return true;
+}
+
+void ReportPage::drawText(int x, int y, const std::string& text)
+{
+    if (readyToDraw(text))
+        m_surface.drawText(x, y, text);
 }
 
 void ReportPage::setFont(const PrintFont& font)
@@ -154,5 +185,5 @@ void ReportPage::printCentred(const std::string& text, int y)
 {
     if (text.empty())
         return;
-    m_surface.drawText((m_metrics.pageWidth - m_surface.textWidth(text)) / 2, y, text);
+    drawText((m_metrics.pageWidth - m_surface.textWidth(text)) / 2, y, text);
 }

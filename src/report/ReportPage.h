@@ -40,12 +40,17 @@ public:
     void printCells(std::span<const std::string> texts, std::span<const int> tabs);
     // Underlines the first `count` cells of the current line; does not advance.
     void ruleCells(std::span<const int> tabs, int count);
+    // A line on the current page, with the default pen.
+    void drawLine(int x1, int y1, int x2, int y2);
     void blankLine() { ++m_currentLine; }
     void setBold(bool bold);
     void printPageFooter();
 
 private:
     void advance();
+    void startPendingPage();
+    bool readyToDraw(const std::string& text);
+    void drawText(int x, int y, const std::string& text);
     void setFont(const PrintFont& font);
     void printCentred(const std::string& text, int y);
 
@@ -55,4 +60,7 @@ private:
     PrintFont m_font;
     int m_currentLine = 0;
     bool m_footerPrinted = false;
+    // The last page is full and has its footer; the next one starts with
+    // the first thing drawn on it.
+    bool m_pageBreakPending = false;
 };

@@ -1,9 +1,9 @@
 #include "settings/PreferenceValues.h"
 
 #include "settings/GeneralSettings.h"
+#include "store/PlainText.h"
 #include "store/ProfileBatch.h"
 #include "store/ProfileSnapshot.h"
-#include "store/TextEncoding.h"
 
 namespace Preferences {
 
@@ -42,9 +42,7 @@ bool Write(const PreferenceValues& values)
     file.writeText(Section, "AutoNewPlan", yesNo(values.autoNewPlan));
     file.writeText(Section, "ShowDefEmphasis", yesNo(values.showDefEmphasis));
     file.writeText(Section, "ShowOffEmphasis", yesNo(values.showOffEmphasis));
-    file.writeText(
-        Section, "TeamName",
-        std::string(TextEncoding::leadingCharacters(values.teamName, MaxTeamNameLength)));
+    file.writeText(Section, "TeamName", StoredText(values.teamName, MaxTeamNameLength));
     file.writeInt(Section, "TeamColorFG", values.teamColorFG);
     file.writeInt(Section, "TeamColorBG", values.teamColorBG);
     file.writeText(Section, "TeamFontName", values.teamFontName);

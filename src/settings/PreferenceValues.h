@@ -21,8 +21,8 @@ struct PreferenceValues
 
 namespace Preferences {
 
-// Longest team name the file gives back: the name field takes no more, and a
-// longer name handed to the writer is cut to it.
+// Longest team name the file gives back: the name field takes no more, and the
+// writer stores a name as the file gives it back (StoredText), cut to it.
 inline constexpr int MaxTeamNameLength = 255;
 
 // Each setting from section "General", or its default when it is missing.

@@ -1,5 +1,7 @@
 #include "store/AtomicFile.h"
 
+#include "store/FileDescriptor.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -49,18 +51,51 @@ bool AtomicFile::replace(const std::string& path, std::string_view bytes)
     std::string temporaryPath;
     const int fd = createTemporary(target, temporaryPath);
     if (fd < 0)
-        return false;
+        return exists && refusedByFolder(errno) && writeInPlace(target, bytes);
     if (exists)
         keepOwnerAndMode(fd, info);
-    bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
+    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    ok = ok && rename(temporaryPath.c_str(), target.c_str()) == 0;
     if (!ok) {
         unlink(temporaryPath.c_str());
         return false;
     }
+    if (rename(temporaryPath.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        unlink(temporaryPath.c_str());
+        return exists && refusedByFolder(error) && writeInPlace(target, bytes);
+    }
     syncFolder(target);
     return true;
+}
+
+// A folder the user may not write, or a shared (sticky) folder in which only
+// a file's owner may replace it.
+bool AtomicFile::refusedByFolder(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
+// The file is overwritten where it is. Not atomic: the old bytes are kept
+// and written back when the new ones cannot all be written.
+bool AtomicFile::writeInPlace(const std::string& target, std::string_view bytes)
+{
+    const int fd = open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    std::string old;
+    bool ok = ReadToEnd(fd, old);
+    if (ok && !overwrite(fd, bytes)) {
+        overwrite(fd, old);
+        ok = false;
+    }
+    return close(fd) == 0 && ok;
+}
+
+bool AtomicFile::overwrite(int fd, std::string_view bytes)
+{
+    return ftruncate(fd, 0) == 0 && lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
+           fsync(fd) == 0;
 }
 
 // Best effort: a file system without owners or modes (a memory stick) must
@@ -72,19 +107,6 @@ void AtomicFile::keepOwnerAndMode(int fd, const struct stat& info)
         [[maybe_unused]] const int owned = fchown(fd, info.st_uid, info.st_gid);
     }
     [[maybe_unused]] const int moded = fchmod(fd, info.st_mode & 07777);
-}
-
-bool AtomicFile::writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 int AtomicFile::createTemporary(const std::string& target, std::string& temporaryPath)

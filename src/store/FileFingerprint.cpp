@@ -1,6 +1,7 @@
 #include "store/FileFingerprint.h"
 
-#include <cerrno>
+#include "store/FileDescriptor.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,18 +33,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
         return std::nullopt;
     struct stat info;
     std::string bytes;
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    char chunk[65536];
-    while (ok) {
-        const ssize_t count = read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            ok = count == 0;
-            break;
-        }
-        bytes.append(chunk, static_cast<std::size_t>(count));
-    }
+    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadToEnd(fd, bytes);
     close(fd);
     if (!ok)
         return std::nullopt;

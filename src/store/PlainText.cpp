@@ -3,6 +3,8 @@
 #include "store/CaseFolding.h"
 #include "store/TextEncoding.h"
 
+#include <algorithm>
+
 namespace {
 
 char lowerAscii(char c)
@@ -15,6 +17,26 @@ char lowerAscii(char c)
 bool isControlOrBlank(char c)
 {
     return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string_view trimmedControls(std::string_view text)
+{
+    while (!text.empty() && isControlOrBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isControlOrBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Trimmed and unquoted until neither changes it any more.
+std::string_view settled(std::string_view text)
+{
+    for (;;) {
+        const std::string_view inner = WithoutEnclosingQuotes(trimmedControls(text));
+        if (inner.size() == text.size())
+            return text;
+        text = inner;
+    }
 }
 
 } // namespace
@@ -72,9 +94,32 @@ std::string FoldedName(std::string_view text)
 
 std::string TrimControls(std::string_view text)
 {
-    while (!text.empty() && isControlOrBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isControlOrBlank(text.back()))
-        text.remove_suffix(1);
+    return std::string(trimmedControls(text));
+}
+
+std::string_view WithoutEnclosingQuotes(std::string_view value)
+{
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == '"' || value.front() == '\''))
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::string StoredText(std::string_view typed, std::size_t maxCharacters)
+{
+    std::string line(typed.substr(0, typed.find('\0')));
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::string_view text = settled(line);
+    if (TextEncoding::characterCount(text) > maxCharacters)
+        text = settled(TextEncoding::leadingCharacters(text, maxCharacters));
     return std::string(text);
+}
+
+std::string UnquotedText(std::string_view text, std::size_t maxCharacters)
+{
+    const std::string_view inner = TrimBlanks(text);
+    if (WithoutEnclosingQuotes(inner).size() == inner.size())
+        return std::string(text);
+    return StoredText(text, maxCharacters);
 }

@@ -1,11 +1,11 @@
 #include "store/PreviousVersions.h"
 
 #include "clock/Clock.h"
+#include "store/FileDescriptor.h"
 #include "store/PlainText.h"
 #include "store/ProfileStore.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <dirent.h>
@@ -68,15 +68,7 @@ bool writeCopy(const std::string& path, std::string_view bytes)
         open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0)
         return false;
-    bool ok = true;
-    while (ok && !bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        ok = written > 0;
-        if (ok)
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+    bool ok = WriteAll(fd, bytes);
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temporary.c_str(), path.c_str()) == 0;
     if (!ok)

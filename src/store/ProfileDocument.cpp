@@ -1,5 +1,6 @@
 #include "store/ProfileDocument.h"
 
+#include "store/FileDescriptor.h"
 #include "store/PlainText.h"
 #include "store/TextEncoding.h"
 
@@ -26,14 +27,6 @@ bool startsWithMark(std::string_view bytes)
            startsWith(bytes, utf16BigEndianMark);
 }
 
-std::string_view withoutQuotes(std::string_view value)
-{
-    if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == '"' || value.front() == '\''))
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
 // What a caller hands in becomes one line of valid UTF-8: it ends at a NUL
 // as a C string would, and line breaks turn into blanks so that a value can
 // never start a line of its own.
@@ -51,21 +44,6 @@ std::string singleLine(std::string_view text)
 std::string_view offsetView(std::string_view whole, std::size_t begin, std::size_t length)
 {
     return whole.substr(begin, length);
-}
-
-bool readWholeFile(int fd, std::string& bytes)
-{
-    char chunk[65536];
-    for (;;) {
-        const ssize_t count = read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        bytes.append(chunk, static_cast<std::size_t>(count));
-    }
 }
 
 } // namespace
@@ -113,7 +91,7 @@ ProfileDocument ProfileDocument::load(const std::string& path)
     }
     struct stat info;
     std::string bytes;
-    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && readWholeFile(fd, bytes);
+    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadToEnd(fd, bytes);
     close(fd);
     if (!ok) {
         missing.m_source = Source::Unreadable;
@@ -232,7 +210,7 @@ std::optional<std::string_view> ProfileDocument::findValue(std::string_view sect
     const auto line = findKey(*block, key);
     if (!line)
         return std::nullopt;
-    return withoutQuotes(block->lines[*line].value());
+    return WithoutEnclosingQuotes(block->lines[*line].value());
 }
 
 int ProfileDocument::readText(std::string_view section, std::string_view key, std::string& buffer,

@@ -1,6 +1,7 @@
 #include "teams/TTeamDlg.h"
 
 #include "report/PrintJob.h"
+#include "report/PrintSeries.h"
 #include "teams/TTeams.h"
 #include "teams/TeamSet.h"
 #include "ui/CommandButton.h"
@@ -55,6 +56,8 @@ void TTeamDlg::createControls()
     m_playerCbo->setObjectName(QStringLiteral("PlayerCbo"));
     m_playerCbo->setEditable(true);
     m_playerCbo->setInsertPolicy(QComboBox::NoInsert);
+    // What was typed is what OK checks: "1" must not grow into "10".
+    m_playerCbo->setCompleter(nullptr);
     m_playerCbo->setMaxVisibleItems(10);
     for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n)
         m_playerCbo->addItem(QString::number(n));
@@ -141,23 +144,24 @@ std::vector<int> TTeamDlg::PrintAllSets()
     std::vector<int> printed;
     if (!PrintJob::choosePrinter(this))
         return printed;
+    PrintSeries series;
     for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n) {
         TTeams window(n, this);
-        if (window.PrintAll())
+        if (window.PrintAll(series))
             printed.push_back(n);
     }
     return printed;
 }
 
-std::vector<QString> TTeamDlg::ResetAllSets()
+std::vector<TTeamDlg::ResetFailure> TTeamDlg::ResetAllSets()
 {
     std::vector<std::unique_ptr<TTeams>> windows;
     for (int n = TeamSetFile::FewestPlayers; n <= TeamSetFile::MostPlayers; ++n)
         windows.push_back(std::make_unique<TTeams>(n, this));
-    std::vector<QString> failures;
+    std::vector<ResetFailure> failures;
     for (const auto& window : windows) {
         if (!window->ResetAndSave())
-            failures.push_back(window->saveFailedMessage());
+            failures.push_back({window->saveFailedMessage(), window->filePath()});
     }
     return failures;
 }
@@ -169,7 +173,14 @@ void TTeamDlg::PrintAllBtnClick()
 
 void TTeamDlg::ResetAllClick()
 {
-    const std::vector<QString> failures = ResetAllSets();
-    if (!failures.empty())
-        ShowError(QStringList(failures.begin(), failures.end()).join(QLatin1Char('\n')));
+    const std::vector<ResetFailure> failures = ResetAllSets();
+    if (failures.size() == 1) {
+        ShowError(failures.front().message);
+    } else if (!failures.empty()) {
+        QString message =
+            QStringLiteral("These files cannot be written, so their teams were not saved:");
+        for (const ResetFailure& failure : failures)
+            message += QLatin1Char('\n') + failure.path;
+        ShowError(message);
+    }
 }

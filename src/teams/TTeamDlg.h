@@ -22,12 +22,19 @@ public:
 
     QComboBox* playerCbo() const { return m_playerCbo; }
 
-    // One print dialog, then each set that has a placed player as a job of its
-    // own, 2 to 11 players in order. Returns the team sizes printed.
+    // One print dialog, then each set that has a placed player, 2 to 11
+    // players in order: a job each on a printer, one document in a file.
+    // Returns the team sizes printed.
     std::vector<int> PrintAllSets();
     // Every set emptied and written, 2 to 11 players in order, without a
-    // question. Returns what could not be written, one line per set.
-    std::vector<QString> ResetAllSets();
+    // question. Returns the sets that could not be written, as their windows'
+    // messages and files.
+    struct ResetFailure
+    {
+        QString message;
+        QString path;
+    };
+    std::vector<ResetFailure> ResetAllSets();
 
 protected:
     void showEvent(QShowEvent* event) override;

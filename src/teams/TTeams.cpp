@@ -9,6 +9,7 @@
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
 #include "ui/SaveFailure.h"
+#include "ui/TypingLimit.h"
 #include "ui/WindowModes.h"
 
 #include <QCloseEvent>
@@ -50,7 +51,7 @@ QLineEdit* nameField(QWidget* parent, const std::string& name)
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(qt(name));
-    field->setMaxLength(MaxTextLength);
+    new TypingLimit(field, MaxTextLength);
     return field;
 }
 
@@ -216,10 +217,14 @@ void TTeams::FormShow()
     m_pageControl->setCurrentIndex(0);
 }
 
+QString TTeams::filePath() const
+{
+    return qt(ProfileFilePath(fileName(), true));
+}
+
 QString TTeams::saveFailedMessage() const
 {
-    return NotWrittenMessage(qt(ProfileFilePath(fileName(), true)),
-                             QStringLiteral("The teams were not saved."));
+    return NotWrittenMessage(filePath(), QStringLiteral("The teams were not saved."));
 }
 
 void TTeams::OkBtnClick()
@@ -270,9 +275,9 @@ void TTeams::PrintBtnClick()
     m_teamMgr->PrintWithDialog(this);
 }
 
-bool TTeams::PrintAll()
+bool TTeams::PrintAll(PrintSeries& series)
 {
-    return m_teamMgr->PrintIfAny();
+    return m_teamMgr->PrintIfAny(series);
 }
 
 void TTeams::HelpBtnClick()

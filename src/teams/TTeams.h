@@ -8,6 +8,7 @@
 #include <vector>
 
 class QLineEdit;
+class PrintSeries;
 class QMimeData;
 class QTabWidget;
 class TeamListWidget;
@@ -37,11 +38,14 @@ public:
     QLineEdit* teamEdit(int team) const { return m_teamEdits.at(team - 1); }
     TeamListWidget* teamList(int team) const { return m_teamLists.at(team - 1); }
 
-    // For Print All: prints the set as loaded when a team holds a player.
-    bool PrintAll();
+    // For Print All: prints the set as loaded, as part of `series`, when a
+    // team holds a player.
+    bool PrintAll(PrintSeries& series);
     // The Reset button's work without its message: the set emptied and
     // saved. False when the file cannot be written.
     bool ResetAndSave();
+    // The file the set is written to, in full.
+    QString filePath() const;
     // The coach's words for a set that could not be written.
     QString saveFailedMessage() const;
 

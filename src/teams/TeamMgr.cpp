@@ -3,9 +3,11 @@
 #include "formats/CalendarDate.h"
 #include "players/PlayerRoster.h"
 #include "report/PrintJob.h"
+#include "report/PrintSeries.h"
 #include "teams/TeamListWidget.h"
 #include "teams/TeamPrintout.h"
 #include "teams/TeamSet.h"
+#include "ui/FieldText.h"
 #include "ui/ListCollator.h"
 #include "ui/Platform.h"
 
@@ -72,12 +74,12 @@ bool TeamMgr::PrintWithDialog(QWidget* parent)
            });
 }
 
-bool TeamMgr::PrintIfAny()
+bool TeamMgr::PrintIfAny(PrintSeries& series)
 {
     const TeamSet set = fields();
     if (!HasPlacedPlayer(set))
         return false;
-    return PrintJob::run(TeamPrintoutInfo, [this, &set](ReportPage& page) {
+    return series.print(TeamPrintoutInfo, [this, &set](ReportPage& page) {
         PrintTeamSetRows(page, set, m_playersPerTeam);
     });
 }
@@ -108,10 +110,10 @@ void TeamMgr::DropPlayers(TeamListWidget* target, TeamListWidget* source)
 TeamSet TeamMgr::fields() const
 {
     TeamSet set;
-    set.description = m_descEdit->text().toStdString();
+    set.description = TakeStoredText(m_descEdit).toStdString();
     set.teams.resize(m_teamCount);
     for (int t = 0; t < m_teamCount; ++t) {
-        set.teams[t].name = m_teamEdits[t]->text().toStdString();
+        set.teams[t].name = TakeStoredText(m_teamEdits[t]).toStdString();
         set.teams[t].players = m_teamLists[t]->names();
     }
     return set;
@@ -119,9 +121,9 @@ TeamSet TeamMgr::fields() const
 
 void TeamMgr::showSet(const TeamSet& set)
 {
-    m_descEdit->setText(qt(set.description));
+    FillField(m_descEdit, qt(set.description));
     for (int t = 0; t < m_teamCount; ++t) {
-        m_teamEdits[t]->setText(qt(set.teams[t].name));
+        FillField(m_teamEdits[t], qt(set.teams[t].name));
         m_teamLists[t]->setNames(set.teams[t].players);
     }
 }

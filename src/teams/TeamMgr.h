@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class PrintSeries;
 class QLineEdit;
 class QWidget;
 class TeamListWidget;
@@ -31,14 +32,14 @@ public:
 
     // The print dialog, then the printout, even of a set without players.
     bool PrintWithDialog(QWidget* parent);
-    // Prints without a dialog when a team holds a player; false otherwise.
-    bool PrintIfAny();
+    // Prints as part of `series` when a team holds a player; false otherwise.
+    bool PrintIfAny(PrintSeries& series);
 
     bool CanDrop(const TeamListWidget* target, const TeamListWidget* source) const;
     // Moves the selected entries of `source` that `target` can take.
     void DropPlayers(TeamListWidget* target, TeamListWidget* source);
 
-    // The set as the fields show it now.
+    // The set as the file will give it back; the fields show it so too.
     TeamSet fields() const;
 
 private:

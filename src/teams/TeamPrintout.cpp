@@ -22,7 +22,7 @@ void printHeading(ReportPage& page, const TeamSet& set, int playersPerTeam)
 
     const PageMetrics& m = page.metrics();
     const int y = page.currentLine() * m.lineHeight + m.lineHeight * 5 / 7;
-    page.surface().drawLine(m.leftMargin, y, m.pageWidth - m.leftMargin, y);
+    page.drawLine(m.leftMargin, y, m.pageWidth - m.leftMargin, y);
 }
 
 void printGroup(ReportPage& page, const TeamSet& set, const std::vector<int>& group,

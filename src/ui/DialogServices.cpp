@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -29,6 +30,17 @@ int keepOnScreen(int start, int extent, int screenExtent)
     if (start + extent > screenExtent)
         start = screenExtent - extent;
     return start < 0 ? 0 : start;
+}
+
+// Positions are those of the window's frame. A window manager draws the frame
+// only once the window is on the screen, so before then Qt cannot know it and
+// would put the inside at the point: the window system is asked to put the
+// frame's corner there instead.
+void placeFrame(QWidget* window, const QPoint& corner)
+{
+    window->move(corner);
+    if (QWindow* handle = window->windowHandle())
+        handle->setFramePosition(corner);
 }
 
 } // namespace
@@ -66,7 +78,7 @@ void RestoreWindowPos(QWidget* window, const char* section)
     const int top = y != NoPosition
                         ? y
                         : keepOnScreen(main.top() + main.height(), size.height(), screen.height());
-    window->move(left, top);
+    placeFrame(window, QPoint(left, top));
 }
 
 void SaveWindowPos(const QWidget* window, const char* section)

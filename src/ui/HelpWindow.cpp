@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 QPointer<HelpWindow> helpWindow;
@@ -37,9 +38,18 @@ void HelpWindow::showTopic(int context)
     if (!helpWindow)
         helpWindow = new HelpWindow;
     helpWindow->openTopic(context);
+    helpWindow->belongTo(QApplication::activeModalWidget());
     helpWindow->show();
     helpWindow->raise();
     helpWindow->activateWindow();
+}
+
+// A modal dialog blocks every window but its own: help asked for from one
+// stands above it and takes input while it stays open, yet outlives it.
+void HelpWindow::belongTo(QWidget* modal)
+{
+    winId(); // the window exists before it is shown
+    windowHandle()->setTransientParent(modal ? modal->windowHandle() : nullptr);
 }
 
 HelpWindow* HelpWindow::current()

@@ -20,6 +20,7 @@ public:
 private:
     HelpWindow();
     void openTopic(int context);
+    void belongTo(QWidget* modal);
 
     QTextBrowser* m_browser;
     int m_topic = 0;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <string>
 
 TypingLimit::TypingLimit(QLineEdit* field, int limit)
     : QObject(field), m_field(field), m_limit(limit), m_before(field->text())
@@ -14,27 +15,39 @@ TypingLimit::TypingLimit(QLineEdit* field, int limit)
     connect(field, &QLineEdit::textChanged, this, [this] { m_before = m_field->text(); });
 }
 
+// Characters are counted as code points, so an emoji is one and is never cut
+// in half.
 QString TypingLimit::cut(const QString& before, const QString& after, int limit, int& cursor)
 {
-    const qsizetype common = std::min(before.size(), after.size());
-    qsizetype prefix = 0;
-    while (prefix < common && before[prefix] == after[prefix])
+    const std::u32string old = before.toStdU32String();
+    const std::u32string now = after.toStdU32String();
+    const std::size_t common = std::min(old.size(), now.size());
+    std::size_t prefix = 0;
+    while (prefix < common && old[prefix] == now[prefix])
         ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < common - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+    std::size_t suffix = 0;
+    while (suffix < common - prefix && old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix])
         ++suffix;
-    const qsizetype inserted = after.size() - prefix - suffix;
-    const qsizetype kept = std::clamp<qsizetype>(limit - (after.size() - inserted), 0, inserted);
-    cursor = int(prefix + kept);
+    const std::size_t inserted = now.size() - prefix - suffix;
+    const std::size_t others = now.size() - inserted;
+    const std::size_t room = limit > int(others) ? std::size_t(limit) - others : 0;
+    const std::size_t kept = std::min(room, inserted);
+    std::u32string allowed = now.substr(0, prefix + kept);
+    cursor = int(QString::fromStdU32String(allowed).size());
     if (kept == inserted)
         return after;
-    return after.left(prefix) + after.mid(prefix, kept) + after.right(suffix);
+    allowed += now.substr(now.size() - suffix);
+    return QString::fromStdU32String(allowed);
+}
+
+int TypingLimit::characterCount(const QString& text)
+{
+    return int(text.toStdU32String().size());
 }
 
 void TypingLimit::fieldEdited(const QString& text)
 {
-    if (text.size() > m_limit) {
+    if (characterCount(text) > m_limit) {
         int cursor = 0;
         const QString allowed = cut(m_before, text, m_limit, cursor);
         if (allowed != text) {

@@ -22,8 +22,11 @@ public:
 
     // `after` is `before` with the user's edit applied; returns it with the
     // inserted part cut to what the limit leaves room for, and in `cursor`
-    // the position just after what was kept.
+    // the position just after what was kept (in UTF-16 units, as the field
+    // counts its cursor).
     static QString cut(const QString& before, const QString& after, int limit, int& cursor);
+    // Characters as the limit counts them: code points, an emoji being one.
+    static int characterCount(const QString& text);
 
 signals:
     // The user's edit, after the limit was applied; listen to this rather

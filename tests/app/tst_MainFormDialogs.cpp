@@ -67,6 +67,8 @@ private slots:
     void createdOnFirstUseAndKept();
     void preferencesReloadTheBanner_data();
     void preferencesReloadTheBanner();
+    void positionsComeBackAcrossStarts_data();
+    void positionsComeBackAcrossStarts();
 };
 
 void tst_MainFormDialogs::shownOnceOnTheFirstStart()
@@ -281,6 +283,34 @@ void tst_MainFormDialogs::preferencesReloadTheBanner()
     QCOMPARE(form.teamBanner()->text(), banner);
     QCOMPARE(form.teamBanner()->font().pointSize(), 24);
     QVERIFY(platform.unanswered().isEmpty());
+}
+
+void tst_MainFormDialogs::positionsComeBackAcrossStarts_data()
+{
+    QTest::addColumn<QString>("document"); // empty: the players list
+    QTest::newRow("players list") << QString();
+    QTest::newRow("evaluation") << "GAME.gev";
+    QTest::newRow("scouting report") << "GAME.rep";
+}
+
+// The frame's corner is stored and comes back to the same place at every start.
+void tst_MainFormDialogs::positionsComeBackAcrossStarts()
+{
+    QFETCH(QString, document);
+    TempDataDir data;
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
+    ScriptedPlatform platform;
+    for (int start = 0; start < 3; ++start) {
+        TMainForm form;
+        QVERIFY(ShowFrame(form));
+        document.isEmpty() ? trigger(form, "actionPlayersList")
+                           : OpenDocument(form, data.document(document));
+        QDialog* window = form.findChild<QDialog*>();
+        if (start == 0)
+            window->move(140, 90);
+        QCOMPARE(window->frameGeometry().topLeft(), QPoint(140, 90));
+        window->close();
+    }
 }
 
 QTEST_MAIN(tst_MainFormDialogs)

@@ -100,6 +100,7 @@ private slots:
     void helpOpensContents();
     void teamsSelectorMadeOnceOnFirstUse();
     void printSetupRunsPrinterSetup();
+    void teamBannerAt24Points_data();
     void teamBannerAt24Points();
     void windowMenuListsPlans();
     void openPlanStartsInPathFolder();
@@ -442,16 +443,28 @@ void tst_TMainForm::printSetupRunsPrinterSetup()
     QVERIFY(platform.unanswered().isEmpty());
 }
 
+void tst_TMainForm::teamBannerAt24Points_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a short name") << "Eagles";
+    QTest::newRow("a name wider than the frame: cut, the frame keeps its width")
+        << QStringLiteral("Northside Community Basketball Association Senior Varsity Squad ")
+               .repeated(3)
+               .trimmed();
+}
+
 void tst_TMainForm::teamBannerAt24Points()
 {
+    QFETCH(QString, name);
     TempDataDir data;
-    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\nTeamName=Eagles\r\n");
+    writePrefs("[General]\r\nAutoNewPlan=FALSE\r\nTeamName=" + name.toLatin1() + "\r\n");
     ScriptedPlatform platform;
     TMainForm form;
     QCOMPARE(form.teamBanner()->text(), QString());
     QVERIFY(ShowFrame(form));
-    QCOMPARE(form.teamBanner()->text(), QStringLiteral("Eagles"));
+    QCOMPARE(form.teamBanner()->text(), name);
     QCOMPARE(form.teamBanner()->font().pointSize(), 24);
+    QVERIFY(form.minimumSizeHint().width() < form.width());
 }
 
 void tst_TMainForm::windowMenuListsPlans()
@@ -460,14 +473,17 @@ void tst_TMainForm::windowMenuListsPlans()
     ScriptedPlatform platform;
     TMainForm form;
     QVERIFY(ShowFrame(form));
-    action(form, QStringLiteral("actionNewPlan"))->trigger();
+    newPlans(form, 10);
     QMenu* windowMenu = form.menuBar()->actions().at(2)->menu();
     emit windowMenu->aboutToShow();
     QStringList items;
     for (QAction* item : windowMenu->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    QCOMPARE(items, QStringList({"&Cascade", "&Tile ", "&Arrange Icons", "-", "&1 New Plan",
-                                 "&2 New Plan"}));
+    // Only the first nine windows have a number to type.
+    QStringList expected{"&Cascade", "&Tile ", "&Arrange Icons", "-"};
+    for (int number = 1; number <= 9; ++number)
+        expected << QStringLiteral("&%1 New Plan").arg(number);
+    QCOMPARE(items, expected + QStringList({"New Plan", "New Plan"}));
     QVERIFY(windowMenu->actions().last()->isChecked());
 }
 

@@ -363,6 +363,10 @@ void tst_TDrillCat::renameInPlace_data()
         << QStringList{"C Root",     QString("  D  %1  0 ").arg(QString(40, 'b')),
                        "  D a 0 ",   "  C C",
                        "    D y 0 ", "    D x 0 "};
+    QTest::newRow("quotes the file would take off go")
+        << "b"
+        << " 'Zone' "
+        << QStringList{"C Root", "  D a 0 ", "  C C", "    D y 0 ", "    D x 0 ", "  D Zone 0 "};
     QTest::newRow("only its own list, capitals apart")
         << "y"
         << "X"

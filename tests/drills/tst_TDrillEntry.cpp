@@ -211,8 +211,9 @@ void tst_TDrillEntry::ok()
     QFETCH(QString, error);
     QFETCH(QString, minutesAfter);
 
-    // A proposal may bring any text, longer than can be typed.
-    m_entry->setDrillProposal(" \x01Name\t", minutes, "  Emphasis ");
+    // A proposal may bring any text, longer than can be typed; the names lose
+    // the quotes the file would take off.
+    m_entry->setDrillProposal(" \x01'Name'\t", minutes, "  \"Emphasis\" ");
     bool stayedOpen = false;
     m_platform->runDialog([&](QDialog& dialog) {
         QTest::mouseClick(control<QRadioButton>(dialog, type == "Drill" ? "DrillRb" : "CategoryRb"),
@@ -293,7 +294,10 @@ void tst_TDrillEntry::longTextsAreNotCut()
     const std::string longName(50, 'n');
     const DrillNode* drill =
         m_tree.appendDrill(m_tree.root(), {longName, 12, std::string(40, 'e')});
-    m_platform->runDialog([](QDialog& dialog) { click(dialog, "OkBtn"); });
+    m_platform->runDialog([](QDialog& dialog) {
+        QCOMPARE(fieldsNotAtStart(dialog), QStringList());
+        click(dialog, "OkBtn");
+    });
     m_entry->run(drill);
     QCOMPARE(m_entry->name().toStdString(), longName);
     QCOMPARE(m_entry->emphasis().size(), 40);

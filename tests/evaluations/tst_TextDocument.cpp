@@ -119,6 +119,8 @@ void tst_TextDocument::storedLines_data()
     QTest::newRow("255 characters stay whole") << QStringList{full} << QStringList{full};
     QTest::newRow("512 characters: three pieces")
         << QStringList{full + full + "bc"} << QStringList{full, full, "bc"};
+    QTest::newRow("quotes the file would take off go, blanks stay")
+        << QStringList{"'Zone'", " \"\" ", "  indented"} << QStringList{"Zone", "", "  indented"};
     QTest::newRow("characters, not bytes")
         << QStringList{QString(256, QChar(0xe9))} << QStringList{QString(255, QChar(0xe9)), "é"};
 }

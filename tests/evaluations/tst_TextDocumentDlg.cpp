@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 #include "PdfText.h"
+#include "WidgetLookup.h"
 #include "WindowTest.h"
 
 #include "evaluations/TGameEvalDlg.h"
@@ -8,10 +9,13 @@
 #include "evaluations/TextDocumentKind.h"
 #include "store/ProfileStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -120,6 +124,7 @@ void tst_TextDocumentDlg::showing()
     QCOMPARE(QStringList({date()->text(), opponent()->text(), text()->toPlainText()}), fields);
     QWidget* focus = file.isEmpty() ? static_cast<QWidget*>(date()) : text();
     QCOMPARE(QApplication::focusWidget(), focus);
+    QCOMPARE(fieldsNotAtStart(*m_window), QStringList());
     QVERIFY(!m_window->isChanged());
 }
 
@@ -168,11 +173,19 @@ void tst_TextDocumentDlg::okSaves_data()
         << "GAME.gev"
         << QByteArray("[Evaluation]\r\nDate=3/7\r\nOpponent=Tigers\r\nNumLines=2\r\n"
                       "Line0=Fast break\r\nLine2=Weak left\r\nLine3=stale\r\nLine1=Boards\r\n");
+    const QByteArray lines("NumLines=2\r\nLine0=Fast break\r\nLine1=Boards\r\n");
     QTest::newRow("report typed without extension")
         << Report << "SCOUT"
         << "SCOUT.rep"
-        << QByteArray("[Main]\r\nTeam=Tigers\r\nDate=3/7\r\nNumLines=2\r\n"
-                      "Line0=Fast break\r\nLine1=Boards\r\n");
+        << "[Main]\r\nTeam=Tigers\r\nDate=3/7\r\n" + lines;
+    QTest::newRow("evaluation without extension in a folder with a dot")
+        << Evaluation << "my.docs/game"
+        << "my.docs/game.gev"
+        << "[Evaluation]\r\nDate=3/7\r\nOpponent=Tigers\r\n" + lines;
+    QTest::newRow("report without extension in a folder with a dot")
+        << Report << "my.docs/game"
+        << "my.docs/game.rep"
+        << "[Main]\r\nTeam=Tigers\r\nDate=3/7\r\n" + lines;
 }
 
 void tst_TextDocumentDlg::okSaves()
@@ -184,9 +197,11 @@ void tst_TextDocumentDlg::okSaves()
 
     const QString first = path("GAME.gev");
     QVERIFY(writeFile(first, storedDocument(kind)));
+    QVERIFY(QDir().mkpath(QFileInfo(m_data->document(saved)).path()));
     open(kind, first);
-    date()->setText("3/7");
-    opponent()->setText("Tigers");
+    // Quotes the file would take off go before the date is checked.
+    date()->setText(" '3/7' ");
+    opponent()->setText("\"Tigers\"");
     text()->setPlainText("Fast break\nBoards\n");
     m_platform->cancelDialog(); // nothing written, the window stays
     click("OkBtn");
@@ -330,17 +345,30 @@ void tst_TextDocumentDlg::anotherDocumentWhileOpen()
     QCOMPARE(m_platform->fileRequests.last().fileName, loads ? second : first);
 }
 
-// Each displayed line, wrapped pieces included, is one stored line.
+// Each displayed line, wrapped pieces included, is one stored line, the same
+// whether or not the paragraphs between the first and the last screen were
+// ever scrolled into view.
 void tst_TextDocumentDlg::wrappedTextIsStoredAsDisplayed()
 {
-    const QString file = path("LONG.gev");
-    open(Evaluation, file);
-    text()->setPlainText(QStringLiteral("word ").repeated(150) + "\n" + QString(700, 'i') + "\n");
-    m_platform->chooseFile(file);
-    click("OkBtn");
-    const TextDocument saved = LoadTextDocument(file.toStdString(), GameEvaluationKind);
-    QVERIFY(saved.lines.size() > 10);               // cut only at 255 characters it would be 6
-    QVERIFY(saved.lines.back().starts_with("iii")); // the empty last line is not stored
+    const QString typed = QStringLiteral("row\n").repeated(20) +
+                          QStringLiteral("word ").repeated(150) + "\n" + QString(700, 'i') + "\n" +
+                          QStringLiteral("row\n").repeated(40);
+    const QStringList files{path("LONG.gev"), path("SCROLLED.gev")};
+    for (const QString& file : files) {
+        open(Evaluation, file);
+        text()->setPlainText(typed);
+        for (QScrollBar* bar = text()->verticalScrollBar();
+             file == files.last() && bar->value() < bar->maximum();) {
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            text()->viewport()->repaint();
+        }
+        m_platform->chooseFile(file);
+        click("OkBtn");
+    }
+    const TextDocument saved = LoadTextDocument(files.first().toStdString(), GameEvaluationKind);
+    QVERIFY(saved.lines.size() > 70);                 // cut only at 255 characters it would be 66
+    QCOMPARE(saved.lines.back(), std::string("row")); // the empty last line is not stored
+    QCOMPARE(saved.lines, LoadTextDocument(files.last().toStdString(), GameEvaluationKind).lines);
 }
 
 void tst_TextDocumentDlg::printsWhatIsShown()

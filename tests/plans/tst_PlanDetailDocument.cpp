@@ -1,6 +1,7 @@
 #include "PlanWindowDriver.h"
 #include "ScriptedPlatform.h"
 #include "TempDataDir.h"
+#include "WidgetLookup.h"
 
 #include "store/ProfileStore.h"
 
@@ -112,15 +113,16 @@ void tst_PlanDetailDocument::typedPlanSavesEveryKeyAndReopens()
         QCOMPARE(plan.edit("PracticeDate")->text(), QStringLiteral("12/8/2026"));
         QCOMPARE(plan.edit("PracticeTime")->text(), QStringLiteral("12:00"));
         plan.retype(plan.edit("PracticeTime"), QStringLiteral("3:30"));
-        plan.retype(plan.control("Announcements"), QStringLiteral("Bus at 5\nBring water"));
+        // Quotes the file would take off go as the texts are taken.
+        plan.retype(plan.control("Announcements"), QStringLiteral("Bus at 5\n'Bring water'"));
         plan.retype(plan.edit("DefEmphasis"), QStringLiteral("Help side"));
-        plan.retype(plan.edit("OffEmphasis"), QStringLiteral("Back cuts"));
+        plan.retype(plan.edit("OffEmphasis"), QStringLiteral("\"Back cuts\""));
 
         plan.clickRow(0);
-        plan.typeRow(QString(), QStringLiteral("Passing Lines"), QString());
+        plan.typeRow(QString(), QStringLiteral("'Passing Lines'"), QString());
         m_platform->answerNo();
         plan.typeRow(QStringLiteral("5"), QStringLiteral("Water break"), QString());
-        plan.typeRow(QStringLiteral("20"), QString(), QStringLiteral("Box out"));
+        plan.typeRow(QStringLiteral("20"), QString(), QStringLiteral("'Box out'"));
         plan.click(plan.edit("DefEmphasis"));
         QCOMPARE(text(plan.window()->entry(2).timeSpan), QStringLiteral("3:50 - 4:10"));
 
@@ -188,6 +190,7 @@ void tst_PlanDetailDocument::handWrittenWindowsFileOpens()
     QCOMPARE(spans, (QStringList{"3:30 - 3:45", "", "3:45 - 4:05", "", ""}));
     QCOMPARE(plan.window()->entry(4).minutes, 0);
     QCOMPARE(plan.window()->entry(4).activity, std::string());
+    QCOMPARE(fieldsNotAtStart(*plan.window()), QStringList());
 }
 
 void tst_PlanDetailDocument::longAnnouncementSavesAsWrappedLines()

@@ -59,6 +59,11 @@ void tst_TimeSpans::computeTimeSpans_data()
                               << QStringList{"1:30 - 2:00"};
     QTest::newRow("reaching 12") << "11:50" << QList<int>{10, 60} << QStringList()
                                  << QStringList{"11:50 - 12:00", "12:00 - 1:00"};
+    QTest::newRow("from 11:30 PM past midnight: 12, never 0")
+        << "11:30 PM" << QList<int>{30, 15} << QStringList()
+        << QStringList{"11:30 - 12:00", "12:00 - 12:15"};
+    QTest::newRow("a half day from 12:30 ends at 12:30")
+        << "12:30" << QList<int>{720} << QStringList() << QStringList{"12:30 - 12:30"};
     QTest::newRow("midnight start keeps hour 0")
         << "0:30" << QList<int>{45} << QStringList() << QStringList{"0:30 - 1:15"};
     QTest::newRow("seconds are not shown")

@@ -122,6 +122,12 @@ void tst_TPlayersDlg::add_data()
     QTest::newRow("same name again") << "zed" << false << QStringList{"Al", "Zed", "zed"};
     QTest::newRow("typed past 255: what the file gives back")
         << QString(300, 'x') << false << QStringList{"Al", QString(255, 'x'), "Zed"};
+    const QString emoji = QString::fromUtf8("\U0001F600");
+    QTest::newRow("an emoji is one of the 255")
+        << emoji.repeated(300) << false << QStringList{emoji.repeated(255), "Al", "Zed"};
+    QTest::newRow("enclosing quotes go, as the file takes them off")
+        << " \"'Bo'\" " << false << QStringList{"Al", "Bo", "Zed"};
+    QTest::newRow("two apostrophes: nothing") << "''" << true << QStringList{"Al", "Zed"};
 }
 
 void tst_TPlayersDlg::add()
@@ -130,7 +136,7 @@ void tst_TPlayersDlg::add()
     QFETCH(bool, byEnter);
     QFETCH(QStringList, shown);
     showWith(rosterFile({"Zed", "Al"}));
-    m_window->playerName()->setText(typed);
+    m_window->playerName()->insert(typed); // as typed or pasted
     if (byEnter)
         QTest::keyClick(m_window->playerName(), Qt::Key_Return);
     else
@@ -181,6 +187,8 @@ void tst_TPlayersDlg::closeButton_data()
     QTest::newRow("No drops it") << "Jones" << 2 << QStringList{"Ann", "Bob"};
     QTest::newRow("added trimmed") << "  Al  " << 1 << QStringList{"Al", "Ann", "Bob"};
     QTest::newRow("only blanks: not asked") << "   " << 0 << QStringList{"Ann", "Bob"};
+    // Stored as '' it would read back empty, end the list and lose the roster.
+    QTest::newRow("two apostrophes: not asked") << "''" << 0 << QStringList{"Ann", "Bob"};
 }
 
 void tst_TPlayersDlg::closeButton()

@@ -109,6 +109,7 @@ void tst_TPreferencesDlg::load()
         QCOMPARE(shown, checks);
         const QLineEdit* field = control<QLineEdit>(dialog, "TeamName");
         QCOMPARE(field->text(), name);
+        QCOMPARE(field->cursorPosition(), 0); // a long name shows its start
         QCOMPARE(field->palette().color(QPalette::Text), text);
         QCOMPARE(field->palette().color(QPalette::Base), background);
         QCOMPARE(field->font().bold(), bool(style & 1));
@@ -141,6 +142,9 @@ void tst_TPreferencesDlg::ok_data()
     QTest::newRow("a name pasted past 255 characters stops at 255")
         << QByteArray() << "YYY" << longName
         << "TeamName=" + QByteArray(255, '\xe9') + "\r\nTeamColorFG"; // one byte each in the file
+    QTest::newRow("quotes the file would take off go")
+        << QByteArray() << "YYY"
+        << "'Eagles'" << QByteArray("\r\nTeamName=Eagles\r\n");
 }
 
 void tst_TPreferencesDlg::ok()

@@ -200,25 +200,35 @@ void tst_ReportPage::pageBreak_data()
 {
     QTest::addColumn<int>("rowsBefore");
     QTest::addColumn<int>("blankLines");
+    QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList broken =
-        QStringList(std::begin(FirstFooter), std::end(FirstFooter)) +
-        QStringList{QStringLiteral("newPage"), QStringLiteral("text 120 174 next")};
+    const QStringList footer(std::begin(FirstFooter), std::end(FirstFooter));
+    const QStringList broken = footer + QStringList{"newPage", "text 120 174 next"};
+    const QStringList next{"next"};
 
     // 48 rows fill lines 4 to 51, the last line.
     QTest::newRow("row before the last line stays")
-        << 47 << 0 << QStringList{QStringLiteral("text 120 2958 next")};
-    QTest::newRow("row after the last line breaks, footer first") << 48 << 0 << broken;
-    QTest::newRow("blank line past the last line still breaks") << 48 << 1 << broken;
-    QTest::newRow("blank line onto the last line breaks") << 47 << 1 << broken;
-    QTest::newRow("blank lines far past the last line") << 10 << 60 << broken;
+        << 47 << 0 << next << QStringList{QStringLiteral("text 120 2958 next")};
+    QTest::newRow("row after the last line breaks, footer first") << 48 << 0 << next << broken;
+    QTest::newRow("blank line past the last line still breaks") << 48 << 1 << next << broken;
+    QTest::newRow("blank line onto the last line breaks") << 47 << 1 << next << broken;
+    QTest::newRow("blank lines far past the last line") << 10 << 60 << next << broken;
+    // A page starts with what is drawn on it: an empty last line leaves no
+    // page holding only its footer.
+    QTest::newRow("empty line after the last line starts no page")
+        << 48 << 0 << QStringList{""} << footer + QStringList{"end"};
+    QTest::newRow("a row after that empty line keeps its place")
+        << 48 << 0 << QStringList{"", "next"}
+        << footer + QStringList{"newPage", "text 120 232 next", "line 0 3020 2400 3020",
+                                "text 2160 3034 Page 2", "end"};
 }
 
 void tst_ReportPage::pageBreak()
 {
     QFETCH(int, rowsBefore);
     QFETCH(int, blankLines);
+    QFETCH(QStringList, rows);
     QFETCH(QStringList, expected);
 
     ReportPage& page = startedPage();
@@ -226,7 +236,10 @@ void tst_ReportPage::pageBreak()
     for (int i = 0; i < blankLines; ++i)
         page.blankLine();
     m_surface->calls.clear();
-    page.printLine("next");
+    for (const QString& row : rows)
+        page.printLine(row.toStdString());
+    if (expected.last() == "end")
+        page.endJob();
     QCOMPARE(m_surface->calls, expected);
 }
 

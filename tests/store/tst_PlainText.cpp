@@ -1,4 +1,5 @@
 #include "store/PlainText.h"
+#include "store/ProfileDocument.h"
 
 #include <QTest>
 
@@ -11,6 +12,8 @@ class tst_PlainText : public QObject
 private slots:
     void equalsIgnoringCase_data();
     void equalsIgnoringCase();
+    void storedText_data();
+    void storedText();
 };
 
 void tst_PlainText::equalsIgnoringCase_data()
@@ -55,6 +58,37 @@ void tst_PlainText::equalsIgnoringCase()
     const std::string right = b.toStdString();
     QCOMPARE(EqualsIgnoringCase(left, right), equal);
     QCOMPARE(EqualsIgnoringCase(right, left), equal);
+}
+
+// What a coach types is stored as the file gives it back, so no name reads
+// back empty and ends a list.
+void tst_PlainText::storedText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("quotes inside stay") << QString("Bo \"Jr\"") << QString("Bo \"Jr\"");
+    QTest::newRow("two apostrophes: nothing") << QString("''") << QString();
+    QTest::newRow("pairs in pairs, blanks between") << QString(" \" 'Bo' \" ") << QString("Bo");
+    QTest::newRow("unmatched quotes stay") << QString("\"Al'") << QString("\"Al'");
+    QTest::newRow("a lone quote stays") << QString("'") << QString("'");
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::newRow("cut to 255 characters, then trimmed")
+        << emoji.repeated(254) + " y" << emoji.repeated(254);
+}
+
+void tst_PlainText::storedText()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    const std::string text = StoredText(typed.toStdString());
+    QCOMPARE(QString::fromStdString(text), stored);
+    ProfileDocument written = ProfileDocument::parse({});
+    written.setValue("S", "K", text);
+    std::string readBack;
+    ProfileDocument::parse(written.serialise()).readText("S", "K", readBack, 256, "-");
+    QCOMPARE(QString::fromStdString(readBack), stored);
 }
 
 QTEST_APPLESS_MAIN(tst_PlainText)

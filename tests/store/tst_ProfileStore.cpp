@@ -49,6 +49,8 @@ private slots:
     void refusedWrites_data();
     void refusedWrites();
     void cutShortWriteKeepsOldFile();
+    void closedFolders_data();
+    void closedFolders();
     void writeKeepsPermissionsAndLinks();
     void bigInputs_data();
     void bigInputs();
@@ -440,6 +442,22 @@ struct PlainUserFiles
     ~PlainUserFiles() { setfsgid(gid), setfsuid(uid); }
 };
 
+// Files may grow to `bytes` at most while it lives: writes fail part way, as
+// on a full disk, even for root.
+struct FileSizeLimit
+{
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, handler); }
+    rlimit saved{};
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+};
+
 } // namespace
 
 void tst_ProfileStore::refusedWrites_data()
@@ -490,24 +508,56 @@ void tst_ProfileStore::refusedWrites()
 
 void tst_ProfileStore::cutShortWriteKeepsOldFile()
 {
-    // A file size limit makes the write of the temporary file fail part way,
-    // as a full disk would, even for root.
     const QByteArray old = "[s]\r\nk=old\r\n";
     put("p.ini", old);
-    rlimit saved;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 1024;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool written =
-        WriteProfileText(path("p.ini"), "s", "k", std::string(5000, 'v'), -1, false);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
+    bool written = true;
+    {
+        const FileSizeLimit full(1024);
+        written = WriteProfileText(path("p.ini"), "s", "k", std::string(5000, 'v'), -1, false);
+    }
     QVERIFY(!written);
     QCOMPARE(bytesOf("p.ini"), old);
     QCOMPARE(entries(), QStringList{"p.ini"});
+}
+
+void tst_ProfileStore::closedFolders_data()
+{
+    QTest::addColumn<int>("folderMode"); // for a plain user who owns neither
+    QTest::addColumn<bool>("file");
+    QTest::addColumn<int>("sizeLimit"); // 0: none
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("read-only folder, writable file: written in place") << 0555 << true << 0 << true;
+    QTest::newRow("shared folder, someone else's file") << 01777 << true << 0 << true;
+    QTest::newRow("in place, cut short: the old bytes come back") << 0555 << true << 64 << false;
+    QTest::newRow("read-only folder, no file yet") << 0555 << false << 0 << false;
+}
+
+void tst_ProfileStore::closedFolders()
+{
+    QFETCH(int, folderMode);
+    QFETCH(bool, file);
+    QFETCH(int, sizeLimit);
+    QFETCH(bool, written);
+
+    const QByteArray old = "[s]\r\nk=old\r\n";
+    if (file) {
+        put("p.ini", old);
+        QCOMPARE(chmod(path("p.ini").c_str(), 0666), 0);
+    }
+    QCOMPARE(chmod(m_dir->path().toLocal8Bit().constData(), folderMode), 0);
+    const QStringList before = entries();
+    bool done = false;
+    {
+        const std::optional<FileSizeLimit> full =
+            sizeLimit ? std::make_optional<FileSizeLimit>(sizeLimit) : std::nullopt;
+        const PlainUserFiles plainUser;
+        done = WriteProfileText(path("p.ini"), "s", "k", std::string(100, 'v'), -1, false);
+    }
+    QCOMPARE(done, written);
+    QCOMPARE(entries(), before);
+    if (file)
+        QCOMPARE(bytesOf("p.ini"), written ? "[s]\r\nk=" + QByteArray(100, 'v') + "\r\n" : old);
 }
 
 void tst_ProfileStore::writeKeepsPermissionsAndLinks()

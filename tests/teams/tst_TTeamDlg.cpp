@@ -1,3 +1,4 @@
+#include "PdfText.h"
 #include "TeamWindowTest.h"
 #include "WidgetLookup.h"
 #include "WindowTest.h"
@@ -35,6 +36,7 @@ private slots:
     void printAll_data();
     void printAll();
     void resetAllWritesEverySet();
+    void resetAllReportsWhatFailed_data();
     void resetAllReportsWhatFailed();
 
 private:
@@ -96,7 +98,8 @@ void tst_TTeamDlg::invalidNumber()
     QFETCH(QString, entry);
 
     m_selector->showModeless();
-    m_selector->playerCbo()->setEditText(entry);
+    // Typed as the coach types: nothing completes "1" to "10".
+    QTest::keyClicks(m_selector->playerCbo(), entry);
     click(*m_selector, "OkBtn");
     QCOMPARE(m_platform->messages(), QStringList{NotValid});
     QCOMPARE(m_platform->shown.first().caption, QString("Error"));
@@ -156,6 +159,13 @@ void tst_TTeamDlg::printAll()
     QCOMPARE(m_platform->shown.first().kind, QString("print"));
     QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
     QVERIFY(m_selector->findChildren<TTeams*>().isEmpty());
+    // A file takes every set in one document, in order, each from page 1.
+    const QString text = printed.isEmpty() ? QString() : pdfText(pdf);
+    QList<int> headings;
+    for (const auto& found : QRegularExpression("(\\d+)-Player Teams").globalMatch(text))
+        headings << found.captured(1).toInt();
+    QCOMPARE(text.isNull() ? printed : headings, printed);
+    QCOMPARE(text.count("Page 1"), text.isNull() ? 0 : printed.size());
 }
 
 void tst_TTeamDlg::resetAllWritesEverySet()
@@ -180,14 +190,30 @@ void tst_TTeamDlg::resetAllWritesEverySet()
     m_selector->close();
 }
 
+void tst_TTeamDlg::resetAllReportsWhatFailed_data()
+{
+    QTest::addColumn<QList<int>>("unwritable");
+    QTest::addColumn<QString>("message"); // %N: the path of teamsN.db
+
+    QTest::newRow("one") << QList<int>{6} << "Cannot write the file %6.  The teams were not saved.";
+    QTest::newRow("one sentence, a file a line")
+        << QList<int>{3, 6, 11}
+        << "These files cannot be written, so their teams were not saved:\n%3\n%6\n%11";
+}
+
 void tst_TTeamDlg::resetAllReportsWhatFailed()
 {
-    const QString path = m_data->file("teams6.db");
-    QVERIFY(QDir().mkpath(path));
+    QFETCH(QList<int>, unwritable);
+    QFETCH(QString, message);
+
+    for (const int players : unwritable) {
+        const QString path = m_data->file(QString("teams%1.db").arg(players));
+        QVERIFY(QDir().mkpath(path));
+        message.replace(QString("%%1").arg(players), path);
+    }
     m_selector->showModeless();
     click(*m_selector, "ResetAll");
-    QCOMPARE(m_platform->messages(),
-             QStringList{"Cannot write the file " + path + ".  The teams were not saved."});
+    QCOMPARE(m_platform->messages(), QStringList{message});
     QCOMPARE(m_platform->beeps, 1);
     QVERIFY(QFile::exists(m_data->file("teams5.db")));
     QVERIFY(QFile::exists(m_data->file("teams7.db")));

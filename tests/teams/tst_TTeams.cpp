@@ -94,10 +94,10 @@ void tst_TTeams::layout()
     QCOMPARE(m_window->windowTitle(), caption);
     QCOMPARE(m_window->size(), client);
     QCOMPARE(tabCaptions(m_window->pageControl()), tabs);
-    // What is typed is what the file gives back.
-    QCOMPARE(m_window->description()->maxLength(), 255);
+    // What is typed is what the file gives back: 255 characters, an emoji one.
+    QCOMPARE(typedCharacterLimit(m_window->description()), 255);
     for (int team = 1; team <= m_window->shape().teamCount(); ++team) {
-        QCOMPARE(m_window->teamEdit(team)->maxLength(), 255);
+        QCOMPARE(typedCharacterLimit(m_window->teamEdit(team)), 255);
         TeamListWidget* list = m_window->teamList(team);
         QCOMPARE(list->height(), listHeight);
         // Every place has its row and no list scrolls.
@@ -121,6 +121,7 @@ void tst_TTeams::loadsOnEveryShow()
     QCOMPARE(m_window->description()->text(), QString("Teams for 12/8/2026"));
     QCOMPARE(m_window->teamEdit(6)->text(), QString("Sixth"));
     QCOMPARE(namesOf(m_window->teamList(6)), QString("Gone"));
+    QCOMPARE(fieldsNotAtStart(*m_window), QStringList());
 
     // Edits not saved are gone at the next showing, which starts on tab 1.
     m_window->pageControl()->setCurrentIndex(2);
@@ -197,7 +198,9 @@ void tst_TTeams::leave()
     m_window->show();
     QVERIFY(dragSelection(m_window->playersList(), {1}, m_window->teamList(10)));
     m_window->teamEdit(3)->clear();
-    m_window->description()->setText("Friday");
+    // Quotes the file would take off go now: what is shown is what comes back.
+    m_window->teamEdit(4)->setText("''");
+    m_window->description()->setText(" \"Friday\" ");
     if (!answer.isEmpty())
         answer == "Yes" ? m_platform->answerYes() : m_platform->answerNo();
     if (how == "Enter")
@@ -218,7 +221,8 @@ void tst_TTeams::leave()
     QCOMPARE(saved.contains("Description=Friday\r\n"), saves);
     if (!saves)
         return;
-    QVERIFY(saved.contains("\r\nTm2=Team 3\r\n"));
+    QVERIFY(saved.contains("\r\nTm2=Team 3\r\nTm2P0=\r\n"));
+    QVERIFY(saved.contains("\r\nTm3=Team 4\r\nTm3P0=\r\n"));
     QVERIFY(saved.contains("\r\nTm9P0=Bo\r\nTm9P1=\r\n"));
     m_window->show();
     QCOMPARE(m_window->teamEdit(3)->text(), QString("Team 3"));

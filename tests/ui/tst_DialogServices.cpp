@@ -5,7 +5,10 @@
 #include "ui/DialogServices.h"
 #include "ui/HelpWindow.h"
 
+#include <QDialog>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 class tst_DialogServices : public QObject
@@ -24,6 +27,7 @@ private slots:
     void bannerStyles();
     void helpPages_data();
     void helpPages();
+    void helpOverAModalDialog();
 };
 
 void tst_DialogServices::confirmAndErrorBoxes()
@@ -194,6 +198,24 @@ void tst_DialogServices::helpPages()
     QVERIFY(!window->topicTitle().isEmpty());
     QVERIFY(window->topicTitle() != QStringLiteral("Help"));
     window->close();
+}
+
+void tst_DialogServices::helpOverAModalDialog()
+{
+    // A modal dialog blocks the other windows; its help still takes the mouse.
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    HelpWindow::showTopic(100);
+    HelpWindow* help = HelpWindow::current();
+    help->resize(300, 120);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QScrollBar* bar = help->findChild<QTextBrowser*>()->verticalScrollBar();
+    // Through the window system, which holds back input to blocked windows.
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                      bar->mapTo(help, QPoint(bar->width() / 2, bar->height() - 4)));
+    QVERIFY(bar->value() > 0);
+    help->close();
 }
 
 QTEST_MAIN(tst_DialogServices)

@@ -21,7 +21,7 @@ void tst_TypingLimit::limitsTypingOnly_data()
 {
     QTest::addColumn<QString>("given"); // put there by the program
     QTest::addColumn<int>("cursor");    // where the coach types; -1 selects all
-    QTest::addColumn<QString>("typed"); // "<bs>" Backspace, "<paste>" the clipboard
+    QTest::addColumn<QString>("typed"); // "<bs>" Backspace, "<paste>" what follows it, pasted
     QTest::addColumn<QString>("text");
 
     const QString eight = QStringLiteral("abcdefgh");
@@ -34,10 +34,14 @@ void tst_TypingLimit::limitsTypingOnly_data()
                                                                << "abcdefg";
     QTest::newRow("typing over the whole text starts again") << eight << -1 << "1234567"
                                                              << "12345";
-    QTest::newRow("a paste is cut to the room left") << "ab" << 1 << "<paste>"
+    QTest::newRow("a paste is cut to the room left") << "ab" << 1 << "<paste>PASTE"
                                                      << "aPASb";
-    QTest::newRow("a paste into a full text inserts nothing") << "abcde" << 5 << "<paste>"
+    QTest::newRow("a paste into a full text inserts nothing") << "abcde" << 5 << "<paste>PASTE"
                                                               << "abcde";
+    // "ab😀" holds 3 characters: room for two emoji more, whole.
+    QTest::newRow("an emoji is one character, never halved")
+        << "ab\U0001F600" << 4 << "<paste>\U0001F600\U0001F601\U0001F602"
+        << "ab\U0001F600\U0001F600\U0001F601";
 }
 
 void tst_TypingLimit::limitsTypingOnly()
@@ -56,17 +60,18 @@ void tst_TypingLimit::limitsTypingOnly()
         field.selectAll();
     else
         field.setCursorPosition(cursor);
-    QGuiApplication::clipboard()->setText(QStringLiteral("PASTE"));
 
     QString keys = typed;
     if (keys.startsWith(QLatin1String("<bs>"))) {
         QTest::keyClick(&field, Qt::Key_Backspace);
         keys = keys.mid(4);
     }
-    if (keys == QLatin1String("<paste>"))
+    if (keys.startsWith(QLatin1String("<paste>"))) {
+        QGuiApplication::clipboard()->setText(keys.mid(7));
         QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
-    else
+    } else {
         QTest::keyClicks(&field, keys);
+    }
 
     QCOMPARE(field.text(), text);
     // Listeners hear the text as it stands after the cut.
