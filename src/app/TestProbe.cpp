@@ -44,8 +44,10 @@ void typeIntoActivePlan(TMainForm& form, const QString& text)
     QMdiSubWindow* window = form.mdiArea()->activeSubWindow();
     auto* date =
         window ? window->widget()->findChild<QLineEdit*>(QStringLiteral("PracticeDate")) : nullptr;
-    if (date)
+    if (date) {
+        date->end(false);
         date->insert(text);
+    }
 }
 
 // Question boxes come up inside the steps of the start; each is reported

@@ -12,8 +12,8 @@ class TMainForm;
 //   plan <title> <changed> <date>  each plan window, tab-separated, then
 //   shown <count>                after the first showing and after documents
 //                                arrived from another start
-// The variable's value, when not empty, is typed into the date field of the
-// plan window active after the first showing.
+// The variable's value, when not empty, is typed at the end of the date
+// field of the plan window active after the first showing.
 namespace TestProbe {
 
 constexpr const char* EnvironmentSwitch = "CORVANTA_TEST_PROBE";
