@@ -6,6 +6,7 @@
 // folder in the current one)
 
 #include "BenchTiming.h"
+#include "FullPlan.h"
 
 #include "plans/PlanFile.h"
 #include "plans/PracticePlan.h"
@@ -22,21 +23,6 @@
 namespace {
 
 constexpr int Runs = 200;
-
-PracticePlan fullPlan()
-{
-    PracticePlan plan;
-    plan.date = "12/8/2026";
-    plan.practiceTime = "3:30 PM";
-    for (int i = 0; i < 10; ++i)
-        plan.announcements.push_back("Announcement line " + std::to_string(i) +
-                                     " about the bus, the shoes and the water bottles");
-    plan.defEmphasis = "Help side, box out, talk on every screen";
-    plan.offEmphasis = "Run the floor, reverse the ball, finish strong";
-    for (int i = 0; i < PlanEntryCount; ++i)
-        plan.entries[i] = {5 + i % 20, {}, "Drill number " + std::to_string(i), "Footwork"};
-    return plan;
-}
 
 std::string copyBytes(const RecoveryCopy& header, PracticePlan& plan, int run)
 {
@@ -55,7 +41,7 @@ int main(int argc, char** argv)
         (argc > 1 ? std::string(argv[1]) : std::filesystem::current_path().string()) +
         "/recovery-bench/";
     std::filesystem::create_directories(folder + "data");
-    PracticePlan plan = fullPlan();
+    PracticePlan plan = FullPlan();
     RecoveryCopy header;
     header.kind = "pln";
     header.originalPath = "/home/coach/Plans/MONDAY.pln";
