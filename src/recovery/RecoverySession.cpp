@@ -25,9 +25,9 @@ RecoverySession::RecoverySession(const QString& folder, QObject* parent)
     : QObject(parent), m_folder(folder.toStdString())
 {
     currentSession = this;
-    if (m_folder.prepare())
-        m_leftBehind = m_folder.copies();
-    else
+    const bool writable = m_folder.prepare();
+    m_leftBehind = m_folder.copies(); // offered even from a folder no longer writable
+    if (!writable)
         turnOff();
     m_writer = std::make_unique<RecoveryWriter>([this](const std::string& file, bool ok) {
         QMetaObject::invokeMethod(
