@@ -1,26 +1,33 @@
 #include "players/TPlayersDlg.h"
 
+#include "players/PlayerRatings.h"
 #include "players/PlayerRoster.h"
+#include "players/PlayersImport.h"
 #include "players/PlayersListRules.h"
+#include "players/PlayersListWidget.h"
+#include "players/RosterFile.h"
+#include "players/TImportPlayersDlg.h"
+#include "settings/GeneralSettings.h"
+#include "store/AtomicFile.h"
 #include "store/ProfileStore.h"
 #include "ui/CommandButton.h"
 #include "ui/DialogServices.h"
-#include "ui/ListCollator.h"
+#include "ui/Platform.h"
 #include "ui/SaveFailure.h"
 #include "ui/TypingLimit.h"
 #include "ui/WindowModes.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
 
 constexpr const char* PositionSection = "Players";
 constexpr int HelpTopic = 115;
-constexpr int RowHeight = 14;
 
 QString qt(const std::string& text)
 {
@@ -32,10 +39,14 @@ QString rosterPath()
     return qt(ProfileFilePath(PlayerRoster::FileName, true));
 }
 
+std::string localPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
 } // namespace
 
-TPlayersDlg::TPlayersDlg(QWidget* parent)
-    : QDialog(parent), m_order(ListCollator(Qt::CaseInsensitive))
+TPlayersDlg::TPlayersDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TPlayersDlg"));
     setWindowTitle(QStringLiteral("Players"));
@@ -45,6 +56,11 @@ TPlayersDlg::TPlayersDlg(QWidget* parent)
 }
 
 TPlayersDlg::~TPlayersDlg() = default;
+
+QListWidget* TPlayersDlg::playersList() const
+{
+    return m_playersList;
+}
 
 void TPlayersDlg::createControls()
 {
@@ -60,10 +76,9 @@ void TPlayersDlg::createControls()
     label->adjustSize();
     label->setBuddy(m_playerName);
 
-    m_playersList = new QListWidget(this);
+    m_playersList = new PlayersListWidget(this);
     m_playersList->setObjectName(QStringLiteral("PlayersList"));
     m_playersList->setGeometry(8, 52, 249, 293);
-    m_playersList->setUniformItemSizes(true);
 
     const struct
     {
@@ -76,6 +91,8 @@ void TPlayersDlg::createControls()
         {"DeleteBtn", "&Delete", {180, 348, 75, 25}, &TPlayersDlg::CmDelete},
         {"CloseBtn", "&Close", {284, 8, 75, 25}, &TPlayersDlg::CmCloseBtnClicked},
         {"HelpBtn", "&Help", {284, 40, 75, 25}, &TPlayersDlg::CmHelp},
+        {"ImportBtn", "&Import...", {284, 88, 75, 25}, &TPlayersDlg::CmImport},
+        {"ExportBtn", "E&xport...", {284, 120, 75, 25}, &TPlayersDlg::CmExport},
     };
     QList<QWidget*> tabOrder{m_playerName};
     for (const auto& button : buttons) {
@@ -86,6 +103,14 @@ void TPlayersDlg::createControls()
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
     qobject_cast<QPushButton*>(tabOrder.at(1))->setDefault(true);
+
+    auto* hint = new QLabel(QStringLiteral("Rate the selected player with the keys 1 to 5, "
+                                           "or 0 for none."),
+                            this);
+    hint->setObjectName(QStringLiteral("RatingHintLbl"));
+    hint->setWordWrap(true);
+    hint->setGeometry(284, 160, 77, 70);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void TPlayersDlg::showModeless()
@@ -109,30 +134,10 @@ void TPlayersDlg::CmShowForm()
 {
     RestoreWindowPos(this, PositionSection);
     m_playerName->clear();
-    m_playersList->clear();
-    m_order = ListCollator(Qt::CaseInsensitive);
     m_readState.remember(rosterPath());
-    for (const std::string& name : PlayerRoster::Read())
-        addName(qt(name));
+    const std::vector<std::string> names = PlayerRoster::Read();
+    m_playersList->load(names, PlayerRatings::Read(names));
     m_playerName->setFocus();
-}
-
-// Each name takes its place in the order a person expects, capitals apart,
-// after the names it equals.
-void TPlayersDlg::addName(const QString& name)
-{
-    int low = 0;
-    int high = m_playersList->count();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (m_order.compare(name, m_playersList->item(middle)->text()) < 0)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    auto* item = new QListWidgetItem(name);
-    item->setSizeHint(QSize(0, RowHeight));
-    m_playersList->insertItem(low, item);
 }
 
 void TPlayersDlg::CmAdd()
@@ -141,7 +146,7 @@ void TPlayersDlg::CmAdd()
     m_playerName->setText(name);
     if (name.isEmpty())
         return;
-    addName(name);
+    m_playersList->addName(name);
     m_playerName->clear();
     m_playerName->setFocus();
 }
@@ -163,7 +168,7 @@ void TPlayersDlg::CmCloseBtnClicked()
     m_playerName->setText(typed);
     if (!typed.isEmpty() &&
         AskConfirm(qt(PlayersListRules::AddBeforeClosingQuestion(typed.toStdString())))) {
-        addName(typed);
+        m_playersList->addName(typed);
         m_playerName->clear();
     }
     if (!m_readState.mayReplace(rosterPath()))
@@ -173,16 +178,70 @@ void TPlayersDlg::CmCloseBtnClicked()
     accept();
 }
 
+// The ratings first: they go with the names the file held until now.
 bool TPlayersDlg::saveList()
 {
-    std::vector<std::string> names;
-    names.reserve(m_playersList->count());
-    for (int row = 0; row < m_playersList->count(); ++row)
-        names.push_back(m_playersList->item(row)->text().toStdString());
-    if (PlayerRoster::Write(names))
+    if (!PlayerRatings::Write(m_playersList->ratedNames(), PlayerRoster::Read())) {
+        ShowNotWritten(qt(ProfileFilePath(PlayerRatings::FileName, true)),
+                       QStringLiteral("The players list was not saved."));
+        return false;
+    }
+    if (PlayerRoster::Write(m_playersList->names()))
         return true;
     ShowNotWritten(rosterPath(), QStringLiteral("The players list was not saved."));
     return false;
+}
+
+QString TPlayersDlg::transferFolder() const
+{
+    if (!m_transferFolder.isEmpty())
+        return m_transferFolder;
+    return qt(GeneralSettings::readText("Path"));
+}
+
+void TPlayersDlg::keepFolder(const QString& path)
+{
+    m_transferFolder = QFileInfo(path).absolutePath();
+}
+
+void TPlayersDlg::CmImport()
+{
+    Platform::FileRequest request;
+    request.title = QStringLiteral("Import Players");
+    request.filter = QStringLiteral("Player Lists (*.csv *.txt);;All Files (*)");
+    request.initialFolder = transferFolder();
+    const std::optional<QString> path = Platform::instance().openFileName(request);
+    if (!path)
+        return;
+    keepFolder(*path);
+    const RosterFile::Rows rows = RosterFile::Load(localPath(*path));
+    if (rows.problem != RosterFile::Problem::None) {
+        ShowError(qt(PlayersImport::ProblemMessage(rows.problem, path->toStdString())));
+        return;
+    }
+    const PlayersImport::Preview preview =
+        PlayersImport::Classify(rows.names, m_playersList->names());
+    TImportPlayersDlg dialog(*path, preview, this);
+    if (Platform::instance().runModal(dialog) == QDialog::Accepted)
+        m_playersList->addNames(preview.added);
+}
+
+void TPlayersDlg::CmExport()
+{
+    Platform::FileRequest request;
+    request.title = QStringLiteral("Export Players");
+    request.filter = QStringLiteral("CSV Files (*.csv);;Text Files (*.txt)");
+    request.initialFolder = transferFolder();
+    request.fileName = QStringLiteral("players.csv");
+    request.defaultSuffix = QStringLiteral("csv");
+    const std::optional<QString> path = Platform::instance().saveFileName(request);
+    if (!path)
+        return;
+    keepFolder(*path);
+    const std::string bytes =
+        RosterFile::Bytes(m_playersList->names(), RosterFile::FormatFor(path->toStdString()));
+    if (!AtomicFile::replace(localPath(*path), bytes))
+        ShowError(QStringLiteral("Cannot write the file %1.").arg(*path));
 }
 
 void TPlayersDlg::done(int result)

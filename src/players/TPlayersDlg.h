@@ -2,15 +2,17 @@
 
 #include "recovery/ChangedElsewhere.h"
 
-#include <QCollator>
 #include <QDialog>
 
+class PlayersListWidget;
 class QLineEdit;
 class QListWidget;
 
 // The players list: the roster from players.db, sorted without regard to
-// letter case, with Add and Delete. Only the Close button saves; closing by
-// the title bar abandons the changes. Its position is kept under "Players".
+// letter case, with Add and Delete, the coach's ratings (ratings.db), and the
+// import and export of the list as a file. Only the Close button saves;
+// closing by the title bar abandons the changes. Its position is kept under
+// "Players".
 class TPlayersDlg : public QDialog
 {
     Q_OBJECT
@@ -25,7 +27,7 @@ public:
     // while the window is already open. Returns the result code.
     int showModal();
 
-    QListWidget* playersList() const { return m_playersList; }
+    QListWidget* playersList() const;
     QLineEdit* playerName() const { return m_playerName; }
 
     // Stores the window position however the window closes.
@@ -43,12 +45,16 @@ private:
     void CmCloseBtnClicked();
     void CmClose();
     void CmHelp();
+    void CmImport();
+    void CmExport();
 
-    void addName(const QString& name);
     bool saveList();
+    // The folder of the last import or export, else the documents' folder.
+    QString transferFolder() const;
+    void keepFolder(const QString& path);
 
     QLineEdit* m_playerName = nullptr;
-    QListWidget* m_playersList = nullptr;
-    QCollator m_order;
+    PlayersListWidget* m_playersList = nullptr;
+    QString m_transferFolder;
     ChangedElsewhere m_readState;
 };

@@ -2,6 +2,7 @@
 
 #include "store/ProfileStore.h"
 #include "teams/RowMarks.h"
+#include "teams/TeamFillControls.h"
 #include "teams/TeamListWidget.h"
 #include "teams/TeamMgr.h"
 #include "teams/TeamSet.h"
@@ -200,6 +201,8 @@ void TTeams::FormCreate()
                                           m_shape.teamCount(), m_shape.playersPerTeam);
     m_teamMgr->LoadPlayers(m_playersList);
     m_teamMgr->LoadTeams(fileName(), m_playersList);
+    m_fill =
+        new TeamFillControls(*this, *m_teamMgr, m_shape, m_playersList, m_teamEdits, m_teamLists);
 }
 
 void TTeams::showEvent(QShowEvent* event)
@@ -214,6 +217,7 @@ void TTeams::FormShow()
     m_teamMgr->LoadPlayers(m_playersList);
     m_readState.remember(qt(ProfileFilePath(fileName(), true)));
     m_teamMgr->LoadTeams(fileName(), m_playersList);
+    m_fill->forget();
     m_pageControl->setCurrentIndex(0);
 }
 
@@ -261,6 +265,7 @@ void TTeams::closeEvent(QCloseEvent* event)
 bool TTeams::ResetAndSave()
 {
     m_teamMgr->ResetTeams(m_playersList);
+    m_fill->forget();
     return m_teamMgr->SaveTeams(fileName());
 }
 

@@ -11,6 +11,7 @@ class QLineEdit;
 class PrintSeries;
 class QMimeData;
 class QTabWidget;
+class TeamFillControls;
 class TeamListWidget;
 class TeamMgr;
 struct TeamWindowShape;
@@ -37,6 +38,8 @@ public:
     // Team n counts from 1.
     QLineEdit* teamEdit(int team) const { return m_teamEdits.at(team - 1); }
     TeamListWidget* teamList(int team) const { return m_teamLists.at(team - 1); }
+    // "Make Teams..." and "Shuffle again".
+    TeamFillControls* fill() const { return m_fill; }
 
     // For Print All: prints the set as loaded, as part of `series`, when a
     // team holds a player.
@@ -80,6 +83,7 @@ private:
     std::vector<TeamListWidget*> m_teamLists;
     std::vector<TeamListWidget*> m_allLists;
     std::unique_ptr<TeamMgr> m_teamMgr;
+    TeamFillControls* m_fill = nullptr;
     ChangedElsewhere m_readState;
 };
 

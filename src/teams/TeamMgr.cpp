@@ -119,6 +119,15 @@ TeamSet TeamMgr::fields() const
     return set;
 }
 
+void TeamMgr::showPlayers(const TeamSet& set, std::vector<std::string> unassigned,
+                          TeamListWidget* unassignedList)
+{
+    for (int t = 0; t < m_teamCount; ++t)
+        m_teamLists[t]->setNames(set.teams[t].players);
+    std::stable_sort(unassigned.begin(), unassigned.end(), alphabetical());
+    unassignedList->setNames(unassigned);
+}
+
 void TeamMgr::showSet(const TeamSet& set)
 {
     FillField(m_descEdit, qt(set.description));

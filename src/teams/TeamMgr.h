@@ -41,6 +41,10 @@ public:
 
     // The set as the file will give it back; the fields show it so too.
     TeamSet fields() const;
+    // The players of `set` in the team lists and `unassigned` in the
+    // unassigned list, in alphabetical order; names and description stay.
+    void showPlayers(const TeamSet& set, std::vector<std::string> unassigned,
+                     TeamListWidget* unassignedList);
 
 private:
     void showSet(const TeamSet& set);

@@ -24,6 +24,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <memory>
@@ -191,6 +192,14 @@ std::optional<QString> QtPlatform::saveFileName(const FileRequest& request)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askOverwrite);
+    // A name typed without a suffix takes the one of the file type chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& type) {
+                         const QRegularExpressionMatch suffix =
+                             QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(type);
+                         if (suffix.hasMatch() && !dialog.defaultSuffix().isEmpty())
+                             dialog.setDefaultSuffix(suffix.captured(1));
+                     });
     return runFileDialog(dialog);
 }
 

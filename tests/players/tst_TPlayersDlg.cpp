@@ -2,10 +2,12 @@
 #include "WidgetLookup.h"
 #include "WindowTest.h"
 
+#include "players/TImportPlayersDlg.h"
 #include "players/TPlayersDlg.h"
 #include "store/ProfileStore.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,12 +24,29 @@ QByteArray rosterFile(const QStringList& names)
     return bytes;
 }
 
-QStringList shownNames(const TPlayersDlg& window)
+QStringList shownNames(const QListWidget* list)
 {
     QStringList names;
-    for (int row = 0; row < window.playersList()->count(); ++row)
-        names << window.playersList()->item(row)->text();
+    for (int row = 0; row < list->count(); ++row)
+        names << list->item(row)->text();
     return names;
+}
+
+QStringList shownNames(const TPlayersDlg& window)
+{
+    return shownNames(window.playersList());
+}
+
+// The names with their ratings as shown: "Ann 3", "Bob".
+QStringList shownRatings(const TPlayersDlg& window)
+{
+    QStringList shown;
+    for (int row = 0; row < window.playersList()->count(); ++row) {
+        const QListWidgetItem* item = window.playersList()->item(row);
+        const int rating = item->data(Qt::UserRole + 1).toInt();
+        shown << item->text() + (rating ? QStringLiteral(" %1").arg(rating) : QString());
+    }
+    return shown;
 }
 
 } // namespace
@@ -50,6 +69,12 @@ private slots:
     void closeButton();
     void titleBarAbandonsChanges();
     void failedSaveKeepsTheWindowOpen();
+    void import_data();
+    void import();
+    void importStopsAtTheListsSize();
+    void exportList_data();
+    void exportList();
+    void ratings();
 
 private:
     void showWith(const QByteArray& file);
@@ -261,6 +286,159 @@ void tst_TPlayersDlg::failedSaveKeepsTheWindowOpen()
     m_window->showModeless();
     click(*m_window, "CloseBtn");
     QCOMPARE(readFile(path), rosterFile({}));
+}
+
+// The roster Ann, Bob; a file imported, its preview answered.
+void tst_TPlayersDlg::import_data()
+{
+    QTest::addColumn<QByteArray>("file"); // null: no such file
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QStringList>("preview"); // added|present|notes, or the error shown
+    QTest::addColumn<QStringList>("shown");
+
+    const QByteArray csv("\xEF\xBB\xBFLast,First\r\nbob,\r\nGarc\xC3\xAD"
+                         "a,Jos\xC3\xA9\r\n,\r\n");
+    QTest::newRow("accepted") << csv << true
+                              << QStringList{"José García", "bob", "1 blank row skipped."}
+                              << QStringList{"Ann", "Bob", "José García"};
+    QTest::newRow("cancelled") << csv << false
+                               << QStringList{"José García", "bob", "1 blank row skipped."}
+                               << QStringList{"Ann", "Bob"};
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1A\n\0\0", 10) << false
+                            << QStringList{"The file %1 holds no text.  Save the list as CSV or "
+                                           "as plain text and import that file."}
+                            << QStringList{"Ann", "Bob"};
+    QTest::newRow("empty") << QByteArray("") << false << QStringList{"The file %1 holds no names."}
+                           << QStringList{"Ann", "Bob"};
+    QTest::newRow("missing") << QByteArray() << false << QStringList{"Cannot read the file %1."}
+                             << QStringList{"Ann", "Bob"};
+}
+
+void tst_TPlayersDlg::import()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, accept);
+    QFETCH(QStringList, preview);
+    QFETCH(QStringList, shown);
+
+    const QByteArray roster = rosterFile({"Bob", "Ann"});
+    showWith(roster);
+    const QString path = m_data->document("roster.csv");
+    QVERIFY(file.isNull() || writeFile(path, file));
+    m_platform->chooseFile(path);
+    QStringList seen;
+    if (preview.size() == 3) {
+        m_platform->runDialog([&](QDialog& dialog) {
+            auto& window = static_cast<TImportPlayersDlg&>(dialog);
+            seen << shownNames(window.addedList()).join('|')
+                 << shownNames(window.presentList()).join('|') << window.notes()->text();
+            QCOMPARE(window.okButton()->isEnabled(), !seen.first().isEmpty());
+            accept ? dialog.accept() : dialog.reject();
+        });
+    }
+    click(*m_window, "ImportBtn");
+    if (preview.size() == 3)
+        QCOMPARE(seen, preview);
+    else
+        QCOMPARE(m_platform->messages(), QStringList{preview.first().arg(path)});
+    QCOMPARE(shownNames(*m_window), shown);
+    QCOMPARE(readFile(m_data->file("players.db")), roster); // saved by Close only
+}
+
+// A CSV of 100,000 rows fills the list up to its 10,000 players.
+void tst_TPlayersDlg::importStopsAtTheListsSize()
+{
+    showWith(rosterFile({"Ann"}));
+    QByteArray csv("Number;Name\r\n");
+    for (int row = 0; row < 100000; ++row)
+        csv += QByteArray::number(row) + ";Player " + QByteArray::number(row) + "\r\n";
+    const QString path = m_data->document("big.csv");
+    QVERIFY(writeFile(path, csv));
+    m_platform->chooseFile(path);
+    QString notes;
+    m_platform->runDialog([&](QDialog& dialog) {
+        notes = static_cast<TImportPlayersDlg&>(dialog).notes()->text();
+        dialog.accept();
+    });
+    click(*m_window, "ImportBtn");
+    QCOMPARE(notes, QString("90001 names left out: the list holds at most 10000 players."));
+    QCOMPARE(m_window->playersList()->count(), 10000);
+}
+
+void tst_TPlayersDlg::exportList_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("before"); // null: no file there
+    QTest::addColumn<QByteArray>("after");  // null: not written
+
+    const QByteArray csv("\xEF\xBB\xBFName\r\n\"Lee, Ann\"\r\nZo\xC3\xAB\r\n");
+    QTest::newRow("CSV") << "roster.csv" << QByteArray() << csv;
+    QTest::newRow("text, replacing a file")
+        << "roster.txt" << QByteArray("old\r\n") << QByteArray("Lee, Ann\r\nZo\xC3\xAB\r\n");
+    QTest::newRow("no such folder") << "gone/roster.csv" << QByteArray() << QByteArray();
+    QTest::newRow("read-only file") << "locked.csv" << QByteArray("old\r\n") << QByteArray();
+}
+
+void tst_TPlayersDlg::exportList()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+
+    showWith(rosterFile({"Zoë"}));
+    m_window->playerName()->setText("Lee, Ann"); // exported as shown, before any Close
+    click(*m_window, "AddBtn");
+    const QString path = m_data->document(name);
+    if (!before.isNull()) {
+        QVERIFY(writeFile(path, before));
+        if (after.isNull())
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    }
+    m_platform->chooseFile(path);
+    click(*m_window, "ExportBtn");
+    QCOMPARE(m_platform->messages(),
+             after.isNull() ? QStringList{"Cannot write the file " + path + "."} : QStringList());
+    QCOMPARE(readFile(path), after.isNull() ? (before.isNull() ? "<missing>" : before) : after);
+    QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden).size(),
+             int(QFileInfo::exists(path))); // no temporary file left
+}
+
+// Keys rate the current player and move on; entries of one name share a
+// rating; Close stores them, a deleted or renamed player takes his along.
+void tst_TPlayersDlg::ratings()
+{
+    QVERIFY(writeFile(m_data->file("ratings.db"), "[Ratings]\r\nBob=4\r\nGone=2\r\n"));
+    showWith(rosterFile({"Cy", "bob", "Ann", "Bob", "Dee"}));
+    QCOMPARE(shownRatings(*m_window), QStringList({"Ann", "bob 4", "Bob 4", "Cy", "Dee"}));
+    QListWidget* list = m_window->playersList();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    list->setFocus();
+    list->setCurrentRow(0);
+    for (const Qt::Key key : {Qt::Key_5, Qt::Key_2, Qt::Key_3, Qt::Key_3, Qt::Key_0})
+        QTest::keyClick(list, key);
+    QCOMPARE(shownRatings(*m_window), QStringList({"Ann 5", "bob 3", "Bob 3", "Cy 3", "Dee"}));
+
+    list->setCurrentRow(3);
+    QTest::keyClick(list, Qt::Key_F2);
+    auto* editor = list->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->setText("  Zed ");
+    QTest::keyClick(editor, Qt::Key_Return);
+    for (int round = 0; round < 2; ++round) // the editor commits, then the name moves
+        QCoreApplication::processEvents();
+    list->setCurrentRow(1);
+    for (int i = 0; i < 2; ++i)
+        click(*m_window, "DeleteBtn");
+    m_window->playerName()->setText("ann");
+    click(*m_window, "AddBtn");
+    QCOMPARE(shownRatings(*m_window), QStringList({"Ann 5", "ann 5", "Dee", "Zed 3"}));
+    click(*m_window, "CloseBtn");
+    QCOMPARE(readFile(m_data->file("ratings.db")),
+             QByteArray("[Ratings]\r\nBob=\r\nGone=2\r\nAnn=5\r\nZed=3\r\n"));
+
+    m_window->showModeless();
+    QCOMPARE(shownRatings(*m_window), QStringList({"Ann 5", "ann 5", "Dee", "Zed 3"}));
 }
 
 QTEST_MAIN(tst_TPlayersDlg)

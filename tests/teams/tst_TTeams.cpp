@@ -4,15 +4,47 @@
 #include "WindowTest.h"
 
 #include "teams/RowMarks.h"
+#include "teams/TMakeTeamsDlg.h"
 #include "teams/TeamWindowShape.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QtTest>
 
 namespace {
 
 const QString Cancel = QStringLiteral("Cancel edit of teams?");
+
+// players.db of P01, P02, ... and ratings.db rating each of them `rating`.
+void writeNumberedRoster(const TempDataDir& data, int players, int rating)
+{
+    QStringList names;
+    QByteArray ratings("[Ratings]\r\n");
+    for (int i = 1; i <= players; ++i) {
+        names << QString("P%1").arg(i, 2, 10, QChar('0'));
+        ratings += names.last().toUtf8() + "=" + QByteArray::number(rating) + "\r\n";
+    }
+    writeRoster(data.file("players.db"), names);
+    if (rating > 0)
+        QVERIFY(writeFile(data.file("ratings.db"), ratings));
+}
+
+// Each team's size and the sum beside its name, "5 \u03A3 15" or "0".
+QStringList teamsShown(const TTeams& window, int teams)
+{
+    QStringList shown;
+    for (int team = 1; team <= teams; ++team) {
+        const auto* sum = window.findChild<QLabel*>(QString("T%1EditSum").arg(team));
+        shown << QString::number(window.teamList(team)->count()) +
+                     (sum->isVisible() ? ' ' + sum->text() : QString());
+    }
+    return shown;
+}
 
 QStringList tabCaptions(const QTabWidget* pages)
 {
@@ -41,6 +73,9 @@ private slots:
     void resetSavesAtOnce();
     void failedSaveKeepsTheWindowOpen();
     void printShowsTheMovedPlayers();
+    void makeTeams_data();
+    void makeTeams();
+    void shuffleAgain();
 
 private:
     std::unique_ptr<TTeams> m_window;
@@ -108,6 +143,13 @@ void tst_TTeams::layout()
         // Each tab holds its teams whole.
         QVERIFY(list->parentWidget()->rect().contains(list->geometry()));
     }
+    // The fill's buttons stand in the button column below Print.
+    const QRect print = control<QPushButton>(*m_window, "PrintBtn")->geometry();
+    const QRect make = control<QPushButton>(*m_window, "MakeTeamsBtn")->geometry();
+    const QRect shuffle = control<QPushButton>(*m_window, "ShuffleBtn")->geometry();
+    QCOMPARE(make.left(), print.left());
+    QVERIFY(make.top() > print.bottom() && shuffle.top() > make.bottom());
+    QVERIFY(m_window->rect().contains(shuffle));
     m_window->close();
 }
 
@@ -296,6 +338,120 @@ void tst_TTeams::printShowsTheMovedPlayers()
     QVERIFY2(printed.contains("Fourth"), qPrintable(printed));
     QVERIFY2(printed.contains("Bo Brisk"), qPrintable(printed));
     QVERIFY2(!printed.contains("Ann Able"), qPrintable(printed));
+    m_window->close();
+}
+
+// The roster P01, P02, ...; the dialog answered with "teams keep method"
+// (empty: as offered) or "cancel"; what it offered, then what the teams show.
+void tst_TTeams::makeTeams_data()
+{
+    QTest::addColumn<int>("perTeam");
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("rating"); // of every player; 0 none
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("offered"); // teams, balanced offered, the summary
+    QTest::addColumn<QStringList>("teams");
+    QTest::addColumn<int>("unassigned");
+
+    QTest::newRow("at random into the teams offered")
+        << 5 << 12 << 0 << QByteArray() << ""
+        << QStringList{"3", "no", "12 players to place into 3 teams."}
+        << QStringList{"4", "4", "4", "0"} << 0;
+    QTest::newRow("balanced, sums beside the names")
+        << 5 << 11 << 3 << QByteArray() << ""
+        << QStringList{"3", "yes", "11 players to place into 3 teams."}
+        << QStringList{"4 \u03A3 12", "4 \u03A3 12", "3 \u03A3 9", "0"} << 0;
+    QTest::newRow("more players than places")
+        << 2 << 130 << 0 << QByteArray() << ""
+        << QStringList{"40", "no",
+                       "130 players to place, room for 120 in 40 teams: 10 stay unassigned."}
+        << QStringList{"3", "3", "3", "3"} << 10;
+    QTest::newRow("placed taken back, a name off the roster stays")
+        << 3 << 4 << 0 << QByteArray("[Main]\r\nTm0P0=Gone\r\nTm0P1=P01\r\nTm1P0=P02\r\n")
+        << "2 drop random" << QStringList{"2", "no", "2 players to place into 2 teams."}
+        << QStringList{"3", "2", "0"} << 0;
+    QTest::newRow("cancelled") << 4 << 3 << 0 << QByteArray() << "cancel"
+                               << QStringList{"1", "no", "3 players to place into 1 team."}
+                               << QStringList{"0", "0"} << 3;
+}
+
+void tst_TTeams::makeTeams()
+{
+    QFETCH(int, perTeam);
+    QFETCH(int, players);
+    QFETCH(int, rating);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, offered);
+    QFETCH(QStringList, teams);
+    QFETCH(int, unassigned);
+
+    writeNumberedRoster(*m_data, players, rating);
+    const QString file = m_data->file(QString("teams%1.db").arg(perTeam));
+    QVERIFY(stored.isEmpty() || writeFile(file, stored));
+    m_window = std::make_unique<TTeams>(perTeam);
+    m_window->show();
+    QStringList seen;
+    m_platform->runDialog([&](QDialog& dialog) {
+        auto& fill = static_cast<TMakeTeamsDlg&>(dialog);
+        seen << QString::number(fill.teamCount()->value())
+             << (fill.balancedButton()->isEnabled() ? "yes" : "no") << fill.summary()->text();
+        if (answer == "cancel")
+            return dialog.reject();
+        if (!answer.isEmpty()) {
+            fill.teamCount()->setValue(answer.section(' ', 0, 0).toInt());
+            fill.keepPlaced()->setChecked(answer.section(' ', 1, 1) == "keep");
+            fill.randomButton()->setChecked(answer.section(' ', 2, 2) == "random");
+        }
+        dialog.accept();
+    });
+    click(*m_window, "MakeTeamsBtn");
+    QCOMPARE(seen, offered);
+    QCOMPARE(teamsShown(*m_window, teams.size()), teams);
+    QCOMPARE(m_window->playersList()->count(), unassigned);
+    QCOMPARE(control<QPushButton>(*m_window, "ShuffleBtn")->isEnabled(), answer != "cancel");
+    if (!stored.isEmpty())
+        QCOMPARE(m_window->teamList(1)->item(0)->text(), QString("Gone"));
+    QCOMPARE(readFile(file), stored.isEmpty() ? QByteArray("<missing>") : stored);
+    m_window->close();
+}
+
+// Another draw of the last fill from where it started; the sums follow every
+// move; Reset and the next showing end both.
+void tst_TTeams::shuffleAgain()
+{
+    writeNumberedRoster(*m_data, 20, 2);
+    m_window = std::make_unique<TTeams5>();
+    m_window->show();
+    const auto arrangement = [this] {
+        QStringList teams;
+        for (int team = 1; team <= 4; ++team)
+            teams << namesOf(m_window->teamList(team));
+        return teams;
+    };
+    m_platform->runDialog([](QDialog& dialog) { dialog.accept(); });
+    click(*m_window, "MakeTeamsBtn");
+    const QStringList first = arrangement();
+    QVERIFY(dragSelection(m_window->teamList(1), {0, 1}, m_window->playersList()));
+    QCOMPARE(teamsShown(*m_window, 5),
+             QStringList({"3 \u03A3 6", "5 \u03A3 10", "5 \u03A3 10", "5 \u03A3 10", "0"}));
+
+    click(*m_window, "ShuffleBtn");
+    QCOMPARE(teamsShown(*m_window, 5),
+             QStringList({"5 \u03A3 10", "5 \u03A3 10", "5 \u03A3 10", "5 \u03A3 10", "0"}));
+    QVERIFY(arrangement() != first);
+    click(*m_window, "OkBtn");
+    QVERIFY(readFile(m_data->file("teams5.db")).contains("Tm3P4=P"));
+
+    m_window->show();
+    QCOMPARE(teamsShown(*m_window, 2), QStringList({"5", "5"}));
+    QVERIFY(!control<QPushButton>(*m_window, "ShuffleBtn")->isEnabled());
+    m_platform->runDialog([](QDialog& dialog) { dialog.accept(); });
+    click(*m_window, "MakeTeamsBtn");
+    click(*m_window, "ResetBtn");
+    QCOMPARE(teamsShown(*m_window, 2), QStringList({"0", "0"}));
+    QVERIFY(!control<QPushButton>(*m_window, "ShuffleBtn")->isEnabled());
     m_window->close();
 }
 

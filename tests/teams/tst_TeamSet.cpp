@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "NameLists.h"
 #include "TempDataDir.h"
 
 #include "teams/TeamDrop.h"
@@ -7,24 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-Names names(const QString& list)
-{
-    Names result;
-    for (const QString& name : list.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        result.push_back(name.toStdString());
-    return result;
-}
-
-QString joined(const Names& list)
-{
-    QStringList parts;
-    for (const std::string& name : list)
-        parts << QString::fromStdString(name);
-    return parts.join(QLatin1Char(','));
-}
 
 bool byName(const std::string& a, const std::string& b)
 {
