@@ -1,6 +1,8 @@
 // What a coach waits for while planning: the time spans of a full schedule
 // recomputed on every field exit, and a whole plan saved and opened again.
 
+#include "FullPlan.h"
+
 #include "formats/LocaleFormats.h"
 #include "plans/PlanFile.h"
 #include "plans/PracticePlan.h"
@@ -19,22 +21,6 @@ using Clock = std::chrono::steady_clock;
 double microsecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
-}
-
-PracticePlan fullPlan(const std::string& path)
-{
-    PracticePlan plan;
-    SetPlanPath(plan, path);
-    plan.date = "12/8/2026";
-    plan.practiceTime = "3:30 PM";
-    for (int i = 0; i < 10; ++i)
-        plan.announcements.push_back("Announcement line " + std::to_string(i) +
-                                     " about the bus, the shoes and the water bottles");
-    plan.defEmphasis = "Help side, box out, talk on every screen";
-    plan.offEmphasis = "Run the floor, reverse the ball, finish strong";
-    for (int i = 0; i < PlanEntryCount; ++i)
-        plan.entries[i] = {5 + i % 20, {}, "Drill number " + std::to_string(i), "Footwork"};
-    return plan;
 }
 
 void benchTimeSpans(PracticePlan plan)
@@ -84,7 +70,8 @@ int main()
         return 1;
     }
     const std::string path = std::string(folder) + "/bench.pln";
-    const PracticePlan plan = fullPlan(path);
+    PracticePlan plan = FullPlan();
+    SetPlanPath(plan, path);
     benchTimeSpans(plan);
     benchSaveAndLoad(plan);
     unlink(path.c_str());

@@ -61,6 +61,7 @@ QProcessEnvironment installedStyleEnvironment(const QString& home)
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/share"));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/state"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
     return environment;
 }

@@ -3,10 +3,14 @@
 #include "app/TMainForm.h"
 #include "ui/DialogServices.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTimer>
 
 namespace {
+
+constexpr int ModalRetryMs = 250;
 
 struct DocumentKind
 {
@@ -55,6 +59,21 @@ void OpenDocuments(TMainForm& form, const QStringList& paths)
 {
     for (const QString& path : paths)
         OpenDocument(form, path);
+}
+
+void OpenHandedOver(TMainForm& form, const QStringList& paths)
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+        QTimer::singleShot(ModalRetryMs, &form, [&form, paths] { OpenHandedOver(form, paths); });
+        return;
+    }
+    form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    form.show();
+    form.raise();
+    form.activateWindow();
+    OpenDocuments(form, paths);
 }
 
 void ShowWithDocuments(TMainForm& form, const QStringList& paths)

@@ -13,3 +13,6 @@ void OpenDocuments(TMainForm& form, const QStringList& paths);
 // the frame opens its automatic new plan as usual.
 void ShowWithDocuments(TMainForm& form, const QStringList& paths);
 void OpenDocument(TMainForm& form, const QString& path);
+// Documents another start handed over: the frame comes to the front and
+// opens them, once no modal box of its own is waiting for an answer.
+void OpenHandedOver(TMainForm& form, const QStringList& paths);

@@ -4,6 +4,7 @@
 #include "app/MenuShortcuts.h"
 #include "app/PlanSubWindow.h"
 #include "app/RecentMenu.h"
+#include "app/RecoveryAtStart.h"
 #include "app/TAboutBox.h"
 #include "app/TFirstTimeDlg.h"
 #include "drills/DrillWindows.h"
@@ -18,6 +19,7 @@
 #include "players/TPlayersDlg.h"
 #include "practicerun/TPracticeRunWindow.h"
 #include "prefs/TPreferencesDlg.h"
+#include "recovery/DocumentVersionSetting.h"
 #include "report/AppPrinter.h"
 #include "report/Printout.h"
 #include "settings/GeneralSettings.h"
@@ -147,6 +149,13 @@ void TMainForm::createActions()
                               &TMainForm::CmPlayersList, QKeySequence(Qt::ALT | Qt::Key_L));
     m_preferences = addAction("actionPreferences", QStringLiteral("&Preferences..."),
                               &TMainForm::CmPreferences, QKeySequence(Qt::ALT | Qt::Key_P));
+    m_keepPreviousVersion =
+        addAction("actionKeepPreviousVersion",
+                  QStringLiteral("&Keep Previous Version of Documents"), nullptr);
+    m_keepPreviousVersion->setEnabled(true);
+    m_keepPreviousVersion->setCheckable(true);
+    m_keepPreviousVersion->setChecked(DocumentVersionSetting::isOn());
+    connect(m_keepPreviousVersion, &QAction::toggled, this, &DocumentVersionSetting::set);
     m_cascade = addAction("actionCascade", QStringLiteral("&Cascade"), &TMainForm::Cascade1Click);
     m_tile = addAction("actionTile", QStringLiteral("&Tile "), &TMainForm::Tile1Click);
     m_arrangeIcons = addAction("actionArrangeIcons", QStringLiteral("&Arrange Icons"),
@@ -182,6 +191,7 @@ void TMainForm::createMenus()
     edit->addSeparator();
     edit->addAction(m_playersList);
     edit->addAction(m_preferences);
+    edit->addAction(m_keepPreviousVersion);
     edit->addSeparator();
     RecentMenu::addSubmenu(edit, GameEvaluationKind.recentMenu, GameEvaluationKind.recentList,
                            [this](const QString& path) { OpenEvaluation(path); });
@@ -317,9 +327,10 @@ void TMainForm::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    // The welcome comes up over the painted frame, not on an empty screen;
-    // without it the banner and the new plan come with the first paint.
-    if (Platform::instance().isFirstRun())
+    // The welcome and the recovery question come up over the painted frame,
+    // not on an empty screen; without them the banner and the new plan come
+    // with the first paint.
+    if (Platform::instance().isFirstRun() || RecoveryToOffer())
         FirstPaint::await(*this, [this] { FormShow(); });
     else
         FormShow();
@@ -334,7 +345,9 @@ void TMainForm::FormShow()
         RunFirstTimeSetup();
     }
     RefreshTeamBanner();
-    if (m_autoNewPlan && GeneralSettings::readYesNo("AutoNewPlan", true))
+    // Documents recovered after a crash take the place of the new plan.
+    const bool recovered = OfferRecovery(*this);
+    if (m_autoNewPlan && !recovered && GeneralSettings::readYesNo("AutoNewPlan", true))
         CmNewPlan();
     emit firstShowDone();
 }

@@ -122,6 +122,7 @@ private:
     QAction* m_teams = nullptr;
     QAction* m_playersList = nullptr;
     QAction* m_preferences = nullptr;
+    QAction* m_keepPreviousVersion = nullptr;
     QAction* m_cascade = nullptr;
     QAction* m_tile = nullptr;
     QAction* m_arrangeIcons = nullptr;

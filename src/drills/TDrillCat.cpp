@@ -38,6 +38,11 @@ QString qt(const std::string& text)
     return QString::fromStdString(text);
 }
 
+QString libraryPath()
+{
+    return qt(ProfileFilePath(DrillLibraryFileName, true));
+}
+
 // Labels in the order of the system's language, capitals apart.
 DrillTree::LessThan labelOrder()
 {
@@ -132,6 +137,7 @@ void TDrillCat::showEvent(QShowEvent* event)
 
 void TDrillCat::FormShow()
 {
+    m_readState.remember(libraryPath());
     const std::string error = LoadDrillLibrary(m_tree);
     m_loaded = true;
     m_drillTreeView->showTree(m_tree);
@@ -204,7 +210,10 @@ void TDrillCat::CmDelete()
 
 void TDrillCat::CmPrint()
 {
-    PrintPrintout(printout(), this, [this] { saveLibrary(); });
+    PrintPrintout(printout(), this, [this] {
+        if (m_readState.mayReplace(libraryPath()))
+            saveLibrary();
+    });
 }
 
 Printout TDrillCat::printout() const
@@ -230,6 +239,8 @@ void TDrillCat::CloseBtnClick()
 void TDrillCat::done(int result)
 {
     if (m_loaded) {
+        if (!m_readState.mayReplace(libraryPath()))
+            return;
         // A library that cannot be written must not trap the coach in the window.
         if (!saveLibrary() && !CloseWithoutSaving(QStringLiteral("drill list")))
             return;
@@ -243,8 +254,7 @@ bool TDrillCat::saveLibrary()
 {
     if (SaveDrillLibrary(m_tree))
         return true;
-    ShowNotWritten(qt(ProfileFilePath(DrillLibraryFileName, true)),
-                   QStringLiteral("The drill library was not saved."));
+    ShowNotWritten(libraryPath(), QStringLiteral("The drill library was not saved."));
     return false;
 }
 

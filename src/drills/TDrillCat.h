@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drills/DrillTree.h"
+#include "recovery/ChangedElsewhere.h"
 
 #include <QDialog>
 
@@ -65,4 +66,5 @@ private:
     DrillTreeWidget* m_drillTreeView = nullptr;
     // The tree row scrolled to the top while dragging outside the tree.
     int m_topRow = 0;
+    ChangedElsewhere m_readState;
 };

@@ -44,6 +44,13 @@ bool SaveTextDocument(const std::string& path, const TextDocumentKind& kind,
                       const TextDocument& document)
 {
     ProfileBatch file(path, false);
+    WriteTextDocumentKeys(file, kind, document);
+    return file.commit();
+}
+
+void WriteTextDocumentKeys(ProfileBatch& file, const TextDocumentKind& kind,
+                           const TextDocument& document)
+{
     const std::string section(kind.section);
     for (TextDocumentKind::HeadKey key : kind.headOrder) {
         const bool date = key == TextDocumentKind::HeadKey::Date;
@@ -53,7 +60,6 @@ bool SaveTextDocument(const std::string& path, const TextDocumentKind& kind,
     file.writeInt(section, "NumLines", count);
     for (int i = 0; i < count; ++i)
         file.writeText(section, "Line", document.lines[i], i);
-    return file.commit();
 }
 
 std::vector<std::string> StoredLines(const std::vector<std::string>& displayed)

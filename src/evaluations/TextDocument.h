@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+class ProfileBatch;
 struct LocaleFormats;
 struct TextDocumentKind;
 
@@ -36,6 +37,10 @@ inline bool IsNewDocument(const TextDocument& document)
 // Returns false, leaving the file as it was, when it cannot be written.
 bool SaveTextDocument(const std::string& path, const TextDocumentKind& kind,
                       const TextDocument& document);
+
+// Writes every key of the format, in the kind's order, into `file`.
+void WriteTextDocumentKeys(ProfileBatch& file, const TextDocumentKind& kind,
+                           const TextDocument& document);
 
 // Lines as they are stored: a line longer than the stored limit is cut into
 // pieces of at most that many characters, each without the quotes the file

@@ -5,6 +5,7 @@
 #include "evaluations/TextDocumentPrintout.h"
 #include "formats/CalendarDate.h"
 #include "formats/DocumentPath.h"
+#include "recovery/DocumentRecovery.h"
 #include "report/Printout.h"
 #include "report/PrintoutCommands.h"
 #include "ui/AnnouncementsBox.h"
@@ -59,6 +60,10 @@ TextDocumentDlg::TextDocumentDlg(const TextDocumentKind& kind, QWidget* parent)
     createControls();
     m_focus = new FocusTracker(this);
     connect(m_focus, &FocusTracker::left, this, &TextDocumentDlg::focusLeft);
+    m_recovery =
+        new DocumentRecovery(*this, std::string(kind.extension), [this](ProfileBatch& copy) {
+            WriteTextDocumentKeys(copy, m_kind, fromFields());
+        });
     // Ending the program closes the window as its close box would.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
         if (isVisible())
@@ -151,6 +156,7 @@ void TextDocumentDlg::CmShow()
 void TextDocumentDlg::loadDocument()
 {
     NoteRecentDocument(qt(m_kind.recentList), m_path);
+    m_readState.remember(m_path);
     const TextDocument document = LoadTextDocument(m_path.toStdString(), m_kind);
     if (IsNewDocument(document)) {
         const LocaleFormats formats = Platform::instance().localeFormats();
@@ -160,10 +166,21 @@ void TextDocumentDlg::loadDocument()
             FormatShortDate(CalendarDate{today.year(), today.month(), today.day()}, formats);
         showInFields(fresh);
         focusOn(m_date);
-        return;
+    } else {
+        showInFields(document);
+        focusOn(m_text);
     }
-    showInFields(document);
-    focusOn(m_text);
+    m_recovery->showsStored(m_path.toStdString(), m_readState.read());
+}
+
+void TextDocumentDlg::recover(const RecoveryCopy& copy)
+{
+    showInFields(LoadTextDocument(copy.file, m_kind));
+    m_date->setModified(true);
+    m_path = QString::fromStdString(copy.originalPath);
+    m_folder = QString::fromStdString(FolderOfPath(copy.originalPath));
+    m_readState.remember(copy.originalPath, copy.original);
+    m_recovery->showsRecovered(copy);
 }
 
 void TextDocumentDlg::showInFields(const TextDocument& document)
@@ -248,7 +265,7 @@ void TextDocumentDlg::CmOk()
     if (!dateAllowsSaving())
         return;
     const std::optional<QString> path = chooseSavePath();
-    if (!path)
+    if (!path || !m_readState.mayReplace(*path))
         return;
     if (!SaveTextDocument(path->toStdString(), m_kind, document)) {
         ShowNotWritten(*path, qt(m_kind.notSavedMessage));
@@ -293,6 +310,8 @@ void TextDocumentDlg::done(int result)
 
 void TextDocumentDlg::CmClose()
 {
+    m_recovery->discard(); // saved, or given up
+    m_readState.forget();
     m_path.clear();
     SaveWindowPos(this, m_kind.positionSection);
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "recovery/ChangedElsewhere.h"
+
 #include <QDialog>
 #include <optional>
 
 class AnnouncementsBox;
+class DocumentRecovery;
+struct RecoveryCopy;
 class FocusTracker;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +42,11 @@ public:
 
     // Edited since it was loaded.
     bool isChanged() const;
+
+    // Shows the document kept in a recovery copy in place of the one shown,
+    // bound to its original path and changed.
+    void recover(const RecoveryCopy& copy);
+    DocumentRecovery* recovery() const { return m_recovery; }
 
     // Every way of closing ends here: the path is forgotten and the position kept.
     void done(int result) override;
@@ -75,4 +84,6 @@ private:
     AnnouncementsBox* m_text = nullptr;
     QPushButton* m_cancelBtn = nullptr;
     FocusTracker* m_focus = nullptr;
+    DocumentRecovery* m_recovery = nullptr;
+    ChangedElsewhere m_readState;
 };

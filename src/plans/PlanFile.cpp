@@ -95,6 +95,12 @@ void LoadPlanFile(PracticePlan& plan, const std::string& today, const LocaleForm
 bool SavePlanFile(const PracticePlan& plan)
 {
     ProfileBatch file(plan.path, false);
+    WritePlanKeys(file, plan);
+    return file.commit();
+}
+
+void WritePlanKeys(ProfileBatch& file, const PracticePlan& plan)
+{
     file.writeText(Section, "Date", plan.date);
     file.writeText(Section, "PracticeTime", plan.practiceTime);
     file.writeInt(Section, "PlanNumber", plan.planNumber);
@@ -108,5 +114,4 @@ bool SavePlanFile(const PracticePlan& plan)
         writeEntry(file, i, plan.entries[i]);
     // A closing row after the last entry.
     writeEntry(file, PlanEntryCount, PlanEntry{});
-    return file.commit();
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class ProfileBatch;
 struct LocaleFormats;
 struct PracticePlan;
 
@@ -24,6 +25,9 @@ void ResetToNewPlan(PracticePlan& plan, const std::string& today, const LocaleFo
 // and computes its time spans. Missing values take their defaults: `today`
 // for the date, DefaultPracticeTime() for the time. Reading never fails.
 void LoadPlanFile(PracticePlan& plan, const std::string& today, const LocaleFormats& formats);
+
+// Writes every key of the format, in its order, into `file`.
+void WritePlanKeys(ProfileBatch& file, const PracticePlan& plan);
 
 // Writes every key of the format to plan.path with one read and one atomic
 // write of the file. Returns false, leaving the file as it was, when it could

@@ -9,6 +9,7 @@
 #include "plans/PlanFile.h"
 #include "plans/ScheduleColumns.h"
 #include "plans/ScheduleList.h"
+#include "recovery/DocumentRecovery.h"
 #include "settings/GeneralSettings.h"
 #include "ui/AnnouncementsBox.h"
 #include "ui/DialogServices.h"
@@ -64,6 +65,8 @@ TPlanDetailDlg::TPlanDetailDlg(const QString& path, QWidget* parent) : QWidget(p
     resize(ClientSize);
     createControls();
     connectHandlers();
+    m_recovery = new DocumentRecovery(
+        *this, "pln", [this](ProfileBatch& copy) { WritePlanKeys(copy, planAsShown()); });
     setPath(path);
     s_openWindows.append(this);
 }
@@ -274,6 +277,9 @@ void TPlanDetailDlg::ShowDlg()
     m_plan.changed = changed;
     showPlanInFields();
     repaintList();
+    planIsStored();
+    if (m_recoveredFrom)
+        showRecovered();
 
     m_focus->startAt(m_date);
     m_date->setFocus();
@@ -324,6 +330,7 @@ void TPlanDetailDlg::CmClose(QCloseEvent* event)
     // Inside the main frame the sub window is what the coach moves around.
     QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
     SaveWindowPos(frame, PositionSection);
+    m_recovery->discard(); // saved, or not to be saved
     m_closed = true;
     event->accept();
 }

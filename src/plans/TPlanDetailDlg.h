@@ -3,13 +3,17 @@
 #include "drills/ActivityChoices.h"
 #include "formats/LocaleFormats.h"
 #include "plans/PracticePlan.h"
+#include "recovery/ChangedElsewhere.h"
+#include "recovery/RecoveryCopy.h"
 
 #include <QList>
 #include <QWidget>
+#include <optional>
 #include <utility>
 #include <vector>
 
 class AnnouncementsBox;
+class DocumentRecovery;
 class EntryRow;
 class FocusTracker;
 class QKeyEvent;
@@ -52,6 +56,11 @@ public:
     void ReloadActivityList();
     // Every plan window open right now, oldest first.
     static QList<TPlanDetailDlg*> openWindows();
+
+    // Shows the plan kept in a recovery copy, bound to its original path and
+    // changed, as soon as the window is shown.
+    void recover(const RecoveryCopy& copy);
+    DocumentRecovery* recovery() const { return m_recovery; }
 
     bool isChanged() const { return m_plan.changed; }
     const PlanEntry& entry(int row) const { return m_plan.entries.at(row); }
@@ -115,6 +124,9 @@ private:
 
     // Document helpers.
     bool writePlan(PracticePlan& plan);
+    void planIsStored();
+    void showRecovered();
+    PracticePlan planAsShown() const;
     void takeFieldsIntoPlan(PracticePlan& plan);
     void showPlanInFields();
     std::string todayText() const;
@@ -145,6 +157,9 @@ private:
     QLabel* m_teamName = nullptr;
     EntryRow* m_entryRow = nullptr;
     FocusTracker* m_focus = nullptr;
+    DocumentRecovery* m_recovery = nullptr;
+    ChangedElsewhere m_readState;
+    std::optional<RecoveryCopy> m_recoveredFrom;
 
     int m_editingRow = -1;
     int m_selectedRow = -1;

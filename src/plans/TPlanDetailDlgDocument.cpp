@@ -1,9 +1,11 @@
 #include "plans/TPlanDetailDlg.h"
 
 #include "formats/CalendarDate.h"
+#include "plans/EntryRow.h"
 #include "plans/PlanFieldText.h"
 #include "plans/PlanFile.h"
 #include "plans/PlanPrintout.h"
+#include "recovery/DocumentRecovery.h"
 #include "report/Printout.h"
 #include "settings/GeneralSettings.h"
 #include "ui/AnnouncementsBox.h"
@@ -23,7 +25,10 @@ bool TPlanDetailDlg::Save()
 {
     if (m_plan.path.empty())
         return SaveAs();
-    return writePlan(m_plan);
+    if (!writePlan(m_plan))
+        return false;
+    planIsStored();
+    return true;
 }
 
 bool TPlanDetailDlg::SaveAs()
@@ -52,12 +57,16 @@ bool TPlanDetailDlg::SaveAs()
     GeneralSettings::writeText("Path", FolderOfPath(file));
     m_plan = std::move(saved);
     setWindowTitle(*chosen);
+    planIsStored();
     return true;
 }
 
 bool TPlanDetailDlg::writePlan(PracticePlan& plan)
 {
     takeFieldsIntoPlan(plan);
+    // No: the plan stays unsaved, and Save As can put it elsewhere.
+    if (!m_readState.mayReplace(QString::fromStdString(plan.path)))
+        return false;
     if (!SavePlanFile(plan)) {
         ShowNotWritten(QString::fromStdString(plan.path),
                        QStringLiteral("The practice plan was not saved."));
@@ -66,6 +75,64 @@ bool TPlanDetailDlg::writePlan(PracticePlan& plan)
     plan.changed = false;
     NoteRecentDocument(RecentPlans, QString::fromStdString(plan.path));
     return true;
+}
+
+// What the window shows is now the plan at its path: the file as it is
+// counts as read, and nothing is left to recover.
+void TPlanDetailDlg::planIsStored()
+{
+    if (m_plan.path.empty())
+        m_readState.forget();
+    else
+        m_readState.remember(path());
+    m_recovery->showsStored(m_plan.path, m_readState.read(),
+                            [this](ProfileBatch& file) { WritePlanKeys(file, m_plan); });
+}
+
+void TPlanDetailDlg::recover(const RecoveryCopy& copy)
+{
+    m_recoveredFrom = copy;
+    if (m_shown)
+        showRecovered();
+}
+
+void TPlanDetailDlg::showRecovered()
+{
+    const RecoveryCopy copy = *std::exchange(m_recoveredFrom, std::nullopt);
+    PracticePlan recovered;
+    recovered.path = copy.file;
+    LoadPlanFile(recovered, todayText(), m_formats);
+    SetPlanPath(recovered, copy.originalPath);
+    recovered.changed = true;
+    m_plan = std::move(recovered);
+    showPlanInFields();
+    repaintList();
+    if (copy.originalPath.empty())
+        m_readState.forget();
+    else
+        m_readState.remember(copy.originalPath, copy.original);
+    m_recovery->showsRecovered(copy);
+}
+
+// The plan with what the entry row holds in the row being edited, which the
+// plan takes only when the row is left.
+PracticePlan TPlanDetailDlg::planAsShown() const
+{
+    PracticePlan shown = m_plan;
+    // Taken as they are: the fields are not to change under the coach's
+    // typing, as a save makes them show what the file gives back.
+    shown.date = utf8(m_date->text());
+    shown.practiceTime = utf8(m_time->text());
+    shown.announcements = m_announcements->lines();
+    shown.defEmphasis = utf8(m_defEmphasis->text());
+    shown.offEmphasis = utf8(m_offEmphasis->text());
+    if (m_editingRow >= 0) {
+        PlanEntry& entry = shown.entries[m_editingRow];
+        entry.activity = utf8(storedText(m_entryRow->activityText()));
+        entry.emphasis = utf8(storedText(m_entryRow->emphasis()->text()));
+        entry.minutes = readMinutes();
+    }
+    return shown;
 }
 
 void TPlanDetailDlg::Print()

@@ -34,6 +34,11 @@ QString qt(const std::string& text)
     return QString::fromStdString(text);
 }
 
+QString rosterPath()
+{
+    return qt(ProfileFilePath(PlayerRoster::FileName, true));
+}
+
 std::string localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
@@ -129,6 +134,7 @@ void TPlayersDlg::CmShowForm()
 {
     RestoreWindowPos(this, PositionSection);
     m_playerName->clear();
+    m_readState.remember(rosterPath());
     const std::vector<std::string> names = PlayerRoster::Read();
     m_playersList->load(names, PlayerRatings::Read(names));
     m_playerName->setFocus();
@@ -165,6 +171,8 @@ void TPlayersDlg::CmCloseBtnClicked()
         m_playersList->addName(typed);
         m_playerName->clear();
     }
+    if (!m_readState.mayReplace(rosterPath()))
+        return;
     if (!saveList() && !CloseWithoutSaving(QStringLiteral("players list")))
         return;
     accept();
@@ -180,8 +188,7 @@ bool TPlayersDlg::saveList()
     }
     if (PlayerRoster::Write(m_playersList->names()))
         return true;
-    ShowNotWritten(qt(ProfileFilePath(PlayerRoster::FileName, true)),
-                   QStringLiteral("The players list was not saved."));
+    ShowNotWritten(rosterPath(), QStringLiteral("The players list was not saved."));
     return false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recovery/ChangedElsewhere.h"
+
 #include <QDialog>
 
 class PlayersListWidget;
@@ -54,4 +56,5 @@ private:
     QLineEdit* m_playerName = nullptr;
     PlayersListWidget* m_playersList = nullptr;
     QString m_transferFolder;
+    ChangedElsewhere m_readState;
 };

@@ -23,6 +23,11 @@ namespace {
 
 constexpr int HelpTopic = 117;
 
+QString prefsPath()
+{
+    return QString::fromStdString(ProfileFilePath(GeneralSettings::File, true));
+}
+
 QColor toQColor(int stored)
 {
     const GeneralSettings::Rgb rgb = GeneralSettings::colorFromStored(stored);
@@ -146,6 +151,7 @@ void TPreferencesDlg::showEvent(QShowEvent* event)
 
 void TPreferencesDlg::OnShow()
 {
+    m_readState.remember(prefsPath());
     const PreferenceValues stored = Preferences::Read();
     m_autoNewPlan->setChecked(stored.autoNewPlan);
     m_displayDefEmphasis->setChecked(stored.showDefEmphasis);
@@ -189,9 +195,10 @@ PreferenceValues TPreferencesDlg::values() const
 
 void TPreferencesDlg::CmOk()
 {
+    if (!m_readState.mayReplace(prefsPath()))
+        return;
     if (!Preferences::Write(values())) {
-        ShowNotWritten(QString::fromStdString(ProfileFilePath(GeneralSettings::File, true)),
-                       QStringLiteral("The preferences were not saved."));
+        ShowNotWritten(prefsPath(), QStringLiteral("The preferences were not saved."));
         return;
     }
     accept();

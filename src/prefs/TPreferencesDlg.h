@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recovery/ChangedElsewhere.h"
 #include "settings/PreferenceValues.h"
 
 #include <QDialog>
@@ -55,4 +56,5 @@ private:
     int m_teamColorBG = 0;
     QString m_teamFontName;
     int m_teamFontStyle = 0;
+    ChangedElsewhere m_readState;
 };

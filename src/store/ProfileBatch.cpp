@@ -1,6 +1,5 @@
 #include "store/ProfileBatch.h"
 
-#include "store/AtomicFile.h"
 #include "store/ProfileDocument.h"
 #include "store/ProfileStore.h"
 
@@ -9,6 +8,8 @@ ProfileBatch::ProfileBatch(const std::string& file, bool inDataDir)
       m_document(std::make_unique<ProfileDocument>(ProfileDocument::load(m_path)))
 {
 }
+
+ProfileBatch::ProfileBatch() : m_document(std::make_unique<ProfileDocument>()) {}
 
 ProfileBatch::~ProfileBatch() = default;
 
@@ -31,9 +32,14 @@ bool ProfileBatch::commit()
     if (!m_document->isModified())
         return true;
     const std::string bytes = m_document->serialise();
-    if (!AtomicFile::replace(m_path, bytes))
+    if (!ReplaceProfileFile(m_path, bytes))
         return false;
     // Later writes and commits start from what is now on disk.
     *m_document = ProfileDocument::parse(bytes);
     return true;
+}
+
+std::string ProfileBatch::serialised() const
+{
+    return m_document->serialise();
 }

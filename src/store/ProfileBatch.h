@@ -12,6 +12,8 @@ class ProfileBatch
 {
 public:
     ProfileBatch(const std::string& file, bool inDataDir);
+    // A batch bound to no file, starting empty: its bytes are serialised().
+    ProfileBatch();
     ~ProfileBatch();
     ProfileBatch(const ProfileBatch&) = delete;
     ProfileBatch& operator=(const ProfileBatch&) = delete;
@@ -22,6 +24,8 @@ public:
 
     // Returns false, leaving the file as it was, when it cannot be written.
     bool commit();
+    // The bytes commit() would write.
+    std::string serialised() const;
 
 private:
     std::string m_path;

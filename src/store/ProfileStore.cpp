@@ -1,8 +1,10 @@
 #include "store/ProfileStore.h"
 
 #include "store/AtomicFile.h"
+#include "store/PreviousVersions.h"
 #include "store/ProfileDocument.h"
 #include "store/TextEncoding.h"
+#include "store/WatchedFile.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -26,10 +28,27 @@ bool writeValue(const std::string& file, const std::string& section, const std::
         return false;
     if (!document.setValue(section, IndexedKey(key, index), value))
         return true;
-    return AtomicFile::replace(path, document.serialise());
+    return ReplaceProfileFile(path, document.serialise());
 }
 
 } // namespace
+
+bool ReplaceProfileFile(const std::string& path, std::string_view bytes)
+{
+    const bool watched = WatchedFile::anyWatching(path);
+    const bool keeping = PreviousVersions::wanted(path);
+    std::string previous;
+    FileFingerprint before;
+    if (watched || keeping)
+        before = FileFingerprint::ofFile(path, &previous);
+    if (keeping && before.exists)
+        PreviousVersions::keep(path, previous);
+    if (!AtomicFile::replace(path, bytes))
+        return false;
+    if (watched)
+        WatchedFile::replaced(path, before, FileFingerprint::ofFile(path));
+    return true;
+}
 
 std::string InitDataDir(const std::string& executableFolder)
 {

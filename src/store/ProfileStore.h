@@ -29,6 +29,12 @@ int ReadProfileInt(const std::string& file, const std::string& section, const st
 bool WriteProfileInt(const std::string& file, const std::string& section, const std::string& key,
                      int value, int index, bool inDataDir);
 
+// How the store replaces a profile file, whichever write it serves: the
+// previous content is kept where PreviousVersions says, windows watching the
+// file learn that this program made the change (WatchedFile), and the file is
+// replaced atomically. False, with the file as it was, when it cannot be.
+bool ReplaceProfileFile(const std::string& path, std::string_view bytes);
+
 // The file an operation works on and the key it looks up, as the four
 // operations above resolve them.
 std::string ProfileFilePath(const std::string& file, bool inDataDir);

@@ -219,6 +219,7 @@ void TTeams::showEvent(QShowEvent* event)
 void TTeams::FormShow()
 {
     m_teamMgr->LoadPlayers(m_playersList);
+    m_readState.remember(qt(ProfileFilePath(fileName(), true)));
     m_teamMgr->LoadTeams(fileName(), m_playersList);
     m_fill->forget();
     m_pageControl->setCurrentIndex(0);
@@ -236,6 +237,8 @@ QString TTeams::saveFailedMessage() const
 
 void TTeams::OkBtnClick()
 {
+    if (!m_readState.mayReplace(qt(ProfileFilePath(fileName(), true))))
+        return;
     if (m_teamMgr->SaveTeams(fileName())) {
         done(QDialog::Accepted);
         return;

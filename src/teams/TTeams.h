@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recovery/ChangedElsewhere.h"
+
 #include <QDialog>
 #include <memory>
 #include <string>
@@ -86,6 +88,7 @@ private:
     std::vector<TeamListWidget*> m_allLists;
     std::unique_ptr<TeamMgr> m_teamMgr;
     TeamFillControls* m_fill = nullptr;
+    ChangedElsewhere m_readState;
 };
 
 // The window of each team size by its own name.

@@ -64,6 +64,11 @@ public:
 
     // A modal Yes/No box; true for Yes.
     virtual bool askYesNo(const QString& caption, const QString& text) = 0;
+    // A modal question answered by one of `buttons` (access letters marked
+    // with "&"); Enter takes the one at `defaultButton`, Esc none. Returns
+    // the index of the button pressed, -1 when the box went without one.
+    virtual int askChoice(const QString& caption, const QString& text, const QStringList& buttons,
+                          int defaultButton) = 0;
     virtual void showMessage(const QString& caption, const QString& text, Icon icon) = 0;
 
     // The chosen full path, or nothing when the dialog was cancelled.

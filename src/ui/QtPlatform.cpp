@@ -27,6 +27,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
@@ -170,6 +171,21 @@ bool QtPlatform::askYesNo(const QString& caption, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+int QtPlatform::askChoice(const QString& caption, const QString& text, const QStringList& buttons,
+                          int defaultButton)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, dialogParent());
+    QList<QAbstractButton*> added;
+    for (const QString& button : buttons)
+        added << box.addButton(button, QMessageBox::AcceptRole);
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.at(defaultButton)));
+    box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
+    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+    box.exec();
+    return static_cast<int>(added.indexOf(box.clickedButton()));
+}
+
 void QtPlatform::showMessage(const QString& caption, const QString& text, Icon icon)
 {
     QMessageBox box(messageIcon(icon), caption, text, QMessageBox::Ok, dialogParent());
@@ -303,12 +319,12 @@ void QtPlatform::clearFirstRun()
 
 QStringList QtPlatform::recentDocuments(const QString& list)
 {
-    return userSettings()->value(RecentGroup + list).toStringList();
+    return OpenUserSettings()->value(RecentGroup + list).toStringList();
 }
 
 void QtPlatform::setRecentDocuments(const QString& list, const QStringList& paths)
 {
-    const std::unique_ptr<QSettings> settings = userSettings();
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
     if (paths.isEmpty())
         settings->remove(RecentGroup + list);
     else

@@ -10,6 +10,8 @@ class QtPlatform : public Platform
 {
 public:
     bool askYesNo(const QString& caption, const QString& text) override;
+    int askChoice(const QString& caption, const QString& text, const QStringList& buttons,
+                  int defaultButton) override;
     void showMessage(const QString& caption, const QString& text, Icon icon) override;
 
     std::optional<QString> openFileName(const FileRequest& request) override;

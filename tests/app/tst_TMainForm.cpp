@@ -221,12 +221,13 @@ void tst_TMainForm::menuOrder()
     }
     QCOMPARE(titles, QStringList({"&File", "&Edit", "&Window", "&Help"}));
     QCOMPARE(items.join(QLatin1Char(',')),
-             QStringLiteral("&New Plan...,&Open Old Plan...,-,&Save,Save &As...,-,&Print...,"
-                            "Print Pre&view...,&Export as PDF...,P&rint Setup...,R&un Practice...,-,E&xit,|,"
-                            "&Drills...,&Evaluations...,&Scouting Reports...,Create &Teams...,-,"
-                            "P&layers List...,&Preferences...,-,Recent E&valuations,"
-                            "Recent Sc&outing Reports,|,&Cascade,&Tile ,&Arrange Icons,|,"
-                            "&Contents,-,&About Corvanta...,|"));
+             QStringLiteral(
+                 "&New Plan...,&Open Old Plan...,-,&Save,Save &As...,-,&Print...,"
+                 "Print Pre&view...,&Export as PDF...,P&rint Setup...,R&un Practice...,-,E&xit,|,"
+                 "&Drills...,&Evaluations...,&Scouting Reports...,Create &Teams...,-,"
+                 "P&layers List...,&Preferences...,&Keep Previous Version of Documents,-,"
+                 "Recent E&valuations,Recent Sc&outing Reports,|,&Cascade,&Tile ,"
+                 "&Arrange Icons,|,&Contents,-,&About Corvanta...,|"));
 }
 
 void tst_TMainForm::buttonBar_data()
@@ -393,8 +394,7 @@ void tst_TMainForm::lastPlanClosedDisablesPlanCommands()
     QTRY_VERIFY(!save->isEnabled());
     QVERIFY(!saveAs->isEnabled());
     QVERIFY(!print->isEnabled());
-    QVERIFY(!preview->isEnabled() && !exportPdf->isEnabled() &&
-            !runPractice->isEnabled());
+    QVERIFY(!preview->isEnabled() && !exportPdf->isEnabled() && !runPractice->isEnabled());
     // The buttons never follow the menu's plan state.
     QVERIFY(form.findChild<QToolButton*>(QStringLiteral("actionSaveButton"))->isEnabled());
     QVERIFY(form.findChild<QToolButton*>(QStringLiteral("actionPrintButton"))->isEnabled());

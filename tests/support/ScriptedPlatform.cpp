@@ -23,6 +23,10 @@ void ScriptedPlatform::answerNo()
 {
     m_answers.emplace_back(No{});
 }
+void ScriptedPlatform::chooseButton(const QString& text)
+{
+    m_answers.emplace_back(Button{text});
+}
 void ScriptedPlatform::chooseFile(const QString& path)
 {
     m_answers.emplace_back(File{path});
@@ -53,7 +57,8 @@ QStringList ScriptedPlatform::messages() const
 {
     QStringList texts;
     for (const Shown& entry : shown) {
-        if (entry.kind == QLatin1String("message") || entry.kind == QLatin1String("question"))
+        if (entry.kind == QLatin1String("message") || entry.kind == QLatin1String("question") ||
+            entry.kind == QLatin1String("choice"))
             texts << entry.text;
     }
     return texts;
@@ -88,6 +93,19 @@ bool ScriptedPlatform::askYesNo(const QString& caption, const QString& text)
     }
     take<No>(QStringLiteral("question: ") + text);
     return false;
+}
+
+int ScriptedPlatform::askChoice(const QString& caption, const QString& text,
+                                const QStringList& buttons, int defaultButton)
+{
+    shown.append({QStringLiteral("choice"), caption, text});
+    QStringList plain = buttons;
+    plain.replaceInStrings(QStringLiteral("&"), QString());
+    choiceButtons = plain;
+    if (defaultButton >= 0 && defaultButton < plain.size())
+        choiceButtons.move(defaultButton, 0);
+    const auto answer = take<Button>(QStringLiteral("choice: ") + text);
+    return answer ? static_cast<int>(plain.indexOf(answer->text)) : -1;
 }
 
 void ScriptedPlatform::showMessage(const QString& caption, const QString& text, Icon)

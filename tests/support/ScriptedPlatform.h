@@ -21,8 +21,9 @@ class ScriptedPlatform : public Platform
 public:
     struct Shown
     {
-        QString kind; // "question", "message", "open", "save", "print", "printerSetup",
-                      // "font", "color", "dialog", "preview" (text: the number of pages)
+        QString kind; // "question", "choice", "message", "open", "save", "print",
+                      // "printerSetup", "font", "color", "dialog", "preview" (text:
+                      // the number of pages)
         QString caption;
         QString text;
     };
@@ -33,6 +34,9 @@ public:
     // Answers, taken in the order they were queued.
     void answerYes();
     void answerNo();
+    // The question with named buttons answered by the button of this text
+    // (access letters left out).
+    void chooseButton(const QString& text);
     void chooseFile(const QString& path);
     void cancelDialog();
     void printToPdf(const QString& pdfPath);
@@ -62,6 +66,8 @@ public:
     QList<PlayedSound> sounds;
     bool soundOutput = true; // false: there is none to play on
     QList<bool> screenSaverCalls;
+    // The buttons of the last question with named buttons, the default first.
+    QStringList choiceButtons;
     // Texts of the message and question boxes, in order.
     QStringList messages() const;
 
@@ -73,6 +79,8 @@ public:
     LocaleFormats formats;
 
     bool askYesNo(const QString& caption, const QString& text) override;
+    int askChoice(const QString& caption, const QString& text, const QStringList& buttons,
+                  int defaultButton) override;
     void showMessage(const QString& caption, const QString& text, Icon icon) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
@@ -105,6 +113,10 @@ private:
     struct Cancel
     {
     };
+    struct Button
+    {
+        QString text;
+    };
     struct File
     {
         QString path;
@@ -119,7 +131,7 @@ private:
         QFont font;
         QColor color;
     };
-    using Answer = std::variant<Yes, No, Cancel, File, Pdf, Font, QColor, DialogScript>;
+    using Answer = std::variant<Yes, No, Cancel, Button, File, Pdf, Font, QColor, DialogScript>;
 
     // The next answer when it is of type T; otherwise the call is recorded as
     // unanswered and nothing is taken.
