@@ -1,31 +1,15 @@
 #include "ManualClock.h"
+#include "PlanRowsText.h"
 
-#include "plans/PracticePlan.h"
 #include "practicerun/PracticeRun.h"
 #include "practicerun/RunTexts.h"
 
 #include <QtTest>
-#include <array>
 
 using namespace std::chrono_literals;
 using Duration = PracticeRun::Duration;
 
 namespace {
-
-// "10 Warm-up, 0 Water, 8, 0" as plan rows: minutes, then the activity.
-std::array<PlanEntry, PlanEntryCount> planRows(const QString& rows)
-{
-    std::array<PlanEntry, PlanEntryCount> entries;
-    const QStringList items = rows.split(QStringLiteral(", "), Qt::SkipEmptyParts);
-    for (int i = 0; i < items.size(); ++i) {
-        const QString item = items[i];
-        const int space = item.indexOf(QLatin1Char(' '));
-        entries[i].minutes = item.left(space).toInt();
-        entries[i].activity = space < 0 ? std::string() : item.mid(space + 1).toStdString();
-        entries[i].timeSpan = entries[i].minutes > 0 ? "span " + std::to_string(i) : "";
-    }
-    return entries;
-}
 
 // Activities A, B, C... of the given minutes.
 std::vector<RunActivity> activities(const QList<int>& minutes)
@@ -50,17 +34,8 @@ QString q(const std::string& text)
 
 QString eventName(PracticeRun::Event event)
 {
-    switch (event) {
-    case PracticeRun::Event::None:
-        return QString();
-    case PracticeRun::Event::Warning:
-        return QStringLiteral("warning");
-    case PracticeRun::Event::Change:
-        return QStringLiteral("change");
-    case PracticeRun::Event::Over:
-        return QStringLiteral("over");
-    }
-    return QString();
+    static const char* const names[] = {"", "warning", "change", "over"};
+    return QLatin1String(names[int(event)]);
 }
 
 // Plays a script against a run, as the window does: the timer updates it
@@ -194,90 +169,64 @@ void tst_PracticeRun::run_data()
     QTest::addColumn<QString>("log");
     QTest::addColumn<QString>("table"); // once over: the end table / summary / minutes put
 
-    QTest::newRow("straight through: a warning a minute before each end, then the change")
-        << QList<int>{10, 8} << "15:30"
-        << "start show wait 18:00"
-        << "[A 10:00 | Next: B (8 min) | Ends at 3:48 as planned]"
-           " warning@9:00 change@10:00 warning@17:00 over@18:00"
-        << "A|10 min|10:00|;B|8 min|8:00|;Total|18 min|18:00|"
-           " / Started at 3:30 \u00b7 Ended at 3:48 as planned / put 0=10,1=8";
-    QTest::newRow("no warning for an activity under 3 minutes")
-        << QList<int>{2, 3} << "15:30"
-        << "start wait 5:00"
-        << "change@2:00 warning@4:00 over@5:00"
-        << "A|2 min|2:00|;B|3 min|3:00|;Total|5 min|5:00|"
-           " / Started at 3:30 \u00b7 Ended at 3:35 as planned / put 0=2,1=3";
-    QTest::newRow("a pause stops the count and is lost time; nothing waits while paused")
-        << QList<int>{10, 5} << "15:30"
-        << "start wait 2:00 pause wait 3:00 tick show resume tick wait 13:00"
-        << "(none) [A 8:00 | Next: B (5 min) | Ends at 3:48, 3 min behind] (1000 ms)"
-           " warning@12:00 change@13:00 warning@17:00 over@18:00"
-        << "A|10 min|10:00|paused 3:00;B|5 min|5:00|;Total|15 min|15:00|paused 3:00"
-           " / Started at 3:30 \u00b7 Ended at 3:48, 3 min behind / put 0=10,1=5";
-    QTest::newRow("next skips and gains the time; a skip keeps its planned minutes")
-        << QList<int>{10, 5} << "15:30"
-        << "start wait 0:10 next show wait 5:00"
-        << "[B 5:00 | Last activity | Ends at 3:35, 10 min ahead] warning@4:10 over@5:10"
-        << "A|10 min|0:10|skipped;B|5 min|5:00|;Total|15 min|5:10|"
-           " / Started at 3:30 \u00b7 Ended at 3:35, 10 min ahead / put 1=5";
-    QTest::newRow("back to an activity left early: the time it had left")
-        << QList<int>{10, 8} << "15:30"
-        << "start wait 2:00 next wait 1:00 prev show"
-        << "[A 8:00 | Next: B (8 min) | Ends at 3:48 as planned]"
-        << "";
-    QTest::newRow("back to an activity that ran out: it runs again")
-        << QList<int>{3, 8} << "15:30"
-        << "start wait 3:30 prev show"
-        << "warning@2:00 change@3:00 [A 3:00 | Next: B (8 min) | Ends at 3:44, 3 min behind]"
-        << "";
-    QTest::newRow("a minute less with half a minute left: none left, the next starts")
-        << QList<int>{10, 8} << "15:30"
-        << "start wait 9:30 -1 +1 show"
-        << "warning@9:00 change@9:30 [B 9:00 | Last activity | Ends at 3:48 as planned]"
-        << "";
-    QTest::newRow("a minute more moves the warning") << QList<int>{3, 3} << "15:30"
-                                                     << "start wait 1:30 +1 wait 1:30"
-                                                     << "warning@3:00"
-                                                     << "";
-    QTest::newRow("the coach ends it early on the last activity")
-        << QList<int>{10, 8} << "15:30"
-        << "start wait 12:00 next"
-        << "warning@9:00 change@10:00 over@12:00"
-        << "A|10 min|10:00|;B|8 min|2:00|;Total|18 min|12:00|"
-           " / Started at 3:30 \u00b7 Ended at 3:42, 6 min ahead / put 0=10,1=2";
-    QTest::newRow("started further on: the rows before are not run")
-        << QList<int>{10, 8, 5} << "15:30"
-        << "next show start wait 13:00"
-        << "[B 8:00 | Next: C (5 min) | 13 min planned]"
-           " warning@7:00 change@8:00 warning@12:00 over@13:00"
-        << "A|10 min||not run;B|8 min|8:00|;C|5 min|5:00|;Total|13 min|13:00|"
-           " / Started at 3:30 \u00b7 Ended at 3:43 as planned / put 1=8,2=5";
-    QTest::newRow("a suspended machine finds the run further on, with one chime")
-        << QList<int>{10, 8, 15} << "15:30"
-        << "start sleep 25:00 show"
-        << "change@25:00 [C 8:00 | Last activity | Ends at 4:03 as planned]"
-        << "";
-    QTest::newRow("woken in a last minute: the chime, no warning after it")
-        << QList<int>{10, 8} << "15:30"
-        << "start sleep 17:30 wait 0:30"
-        << "change@17:30 over@18:00"
-        << "A|10 min|10:00|;B|8 min|8:00|;Total|18 min|18:00|"
-           " / Started at 3:30 \u00b7 Ended at 3:48 as planned / put 0=10,1=8";
-    QTest::newRow("the display waits for the next whole second")
-        << QList<int>{10} << "15:30"
-        << "tick start tick sleep 0:00.250 tick sleep 0:00.750 tick"
-        << "(none) (1000 ms) (750 ms) (1000 ms)"
-        << "";
-    QTest::newRow("across midnight on the plan's clock")
-        << QList<int>{15, 10} << "23:50"
-        << "start wait 0:10 show"
-        << "[A 14:50 | Next: B (10 min) | Ends at 12:15 as planned]"
-        << "";
-    QTest::newRow("the longest minutes a plan allows")
-        << QList<int>{2147483647} << "15:30"
-        << "start wait 0:01 +1 show"
-        << "[A 2147483647:59 | Last activity | Ends at 5:38, 1 min behind]"
-        << "";
+    const auto row = [](const char* name, const QList<int>& minutes, const char* script,
+                        const char* log, const char* table = "", const char* clock = "15:30") {
+        QTest::newRow(name) << minutes << QString(clock) << QString(script) << QString(log)
+                            << QString(table);
+    };
+    row("straight through: a warning a minute before each end, then the change", {10, 8},
+        "start show wait 18:00",
+        "[A 10:00 | Next: B (8 min) | Ends at 3:48 as planned]"
+        " warning@9:00 change@10:00 warning@17:00 over@18:00",
+        "A|10 min|10:00|;B|8 min|8:00|;Total|18 min|18:00|"
+        " / Started at 3:30 \u00b7 Ended at 3:48 as planned / put 0=10,1=8");
+    row("no warning for an activity under 3 minutes", {2, 3}, "start wait 5:00",
+        "change@2:00 warning@4:00 over@5:00",
+        "A|2 min|2:00|;B|3 min|3:00|;Total|5 min|5:00|"
+        " / Started at 3:30 \u00b7 Ended at 3:35 as planned / put 0=2,1=3");
+    row("a pause stops the count and is lost time; nothing waits while paused", {10, 5},
+        "start wait 2:00 pause wait 3:00 tick show resume tick wait 13:00",
+        "(none) [A 8:00 | Next: B (5 min) | Ends at 3:48, 3 min behind] (1000 ms)"
+        " warning@12:00 change@13:00 warning@17:00 over@18:00",
+        "A|10 min|10:00|paused 3:00;B|5 min|5:00|;Total|15 min|15:00|paused 3:00"
+        " / Started at 3:30 \u00b7 Ended at 3:48, 3 min behind / put 0=10,1=5");
+    row("next skips and gains the time; a skip keeps its planned minutes", {10, 5},
+        "start wait 0:10 next show wait 5:00",
+        "[B 5:00 | Last activity | Ends at 3:35, 10 min ahead] warning@4:10 over@5:10",
+        "A|10 min|0:10|skipped;B|5 min|5:00|;Total|15 min|5:10|"
+        " / Started at 3:30 \u00b7 Ended at 3:35, 10 min ahead / put 1=5");
+    row("back to an activity left early: the time it had left", {10, 8},
+        "start wait 2:00 next wait 1:00 prev show",
+        "[A 8:00 | Next: B (8 min) | Ends at 3:48 as planned]");
+    row("back to an activity that ran out: it runs again", {3, 8}, "start wait 3:30 prev show",
+        "warning@2:00 change@3:00 [A 3:00 | Next: B (8 min) | Ends at 3:44, 3 min behind]");
+    row("a minute less with half a minute left: none left, the next starts", {10, 8},
+        "start wait 9:30 -1 +1 show",
+        "warning@9:00 change@9:30 [B 9:00 | Last activity | Ends at 3:48 as planned]");
+    row("a minute more moves the warning", {3, 3}, "start wait 1:30 +1 wait 1:30", "warning@3:00");
+    row("the coach ends it early on the last activity", {10, 8}, "start wait 12:00 next",
+        "warning@9:00 change@10:00 over@12:00",
+        "A|10 min|10:00|;B|8 min|2:00|;Total|18 min|12:00|"
+        " / Started at 3:30 \u00b7 Ended at 3:42, 6 min ahead / put 0=10,1=2");
+    row("started further on: the rows before are not run", {10, 8, 5}, "next show start wait 13:00",
+        "[B 8:00 | Next: C (5 min) | 13 min planned]"
+        " warning@7:00 change@8:00 warning@12:00 over@13:00",
+        "A|10 min||not run;B|8 min|8:00|;C|5 min|5:00|;Total|13 min|13:00|"
+        " / Started at 3:30 \u00b7 Ended at 3:43 as planned / put 1=8,2=5");
+    row("a suspended machine finds the run further on, with one chime", {10, 8, 15},
+        "start sleep 25:00 show",
+        "change@25:00 [C 8:00 | Last activity | Ends at 4:03 as planned]");
+    row("woken in a last minute: the chime, no warning after it", {10, 8},
+        "start sleep 17:30 wait 0:30", "change@17:30 over@18:00",
+        "A|10 min|10:00|;B|8 min|8:00|;Total|18 min|18:00|"
+        " / Started at 3:30 \u00b7 Ended at 3:48 as planned / put 0=10,1=8");
+    row("the display waits for the next whole second", {10},
+        "tick start tick sleep 0:00.250 tick sleep 0:00.750 tick",
+        "(none) (1000 ms) (750 ms) (1000 ms)");
+    row("across midnight on the plan's clock", {15, 10}, "start wait 0:10 show",
+        "[A 14:50 | Next: B (10 min) | Ends at 12:15 as planned]", "", "23:50");
+    row("the longest minutes a plan allows", {2147483647}, "start wait 0:01 +1 show",
+        "[A 2147483647:59 | Last activity | Ends at 5:38, 1 min behind]");
 }
 
 void tst_PracticeRun::run()
@@ -304,16 +253,14 @@ void tst_PracticeRun::countdown_data()
     QTest::addColumn<QString>("left");    // rounded up
     QTest::addColumn<QString>("counted"); // to the nearest
 
-    QTest::newRow("nothing") << qint64(0) << "0:00"
-                             << "0:00";
-    QTest::newRow("a millisecond") << qint64(1) << "0:01"
-                                   << "0:00";
-    QTest::newRow("just under a minute") << qint64(59'999) << "1:00"
-                                         << "1:00";
-    QTest::newRow("a minute and a half second") << qint64(60'500) << "1:01"
-                                                << "1:01";
-    QTest::newRow("over an hour stays in minutes") << qint64(6'000'000) << "100:00"
-                                                   << "100:00";
+    const auto row = [](const char* name, qint64 ms, const char* left, const char* counted) {
+        QTest::newRow(name) << ms << QString(left) << QString(counted);
+    };
+    row("nothing", 0, "0:00", "0:00");
+    row("a millisecond", 1, "0:01", "0:00");
+    row("just under a minute", 59'999, "1:00", "1:00");
+    row("a minute and a half second", 60'500, "1:01", "1:01");
+    row("over an hour stays in minutes", 6'000'000, "100:00", "100:00");
 }
 
 void tst_PracticeRun::countdown()

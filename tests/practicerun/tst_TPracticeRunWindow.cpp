@@ -1,4 +1,5 @@
 #include "ManualClock.h"
+#include "PlanRowsText.h"
 #include "WidgetLookup.h"
 #include "WindowTest.h"
 
@@ -15,18 +16,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// "10 A, 0 Water, 8 B" as plan rows: minutes, then the activity.
-PlanRows planRows(const QString& rows)
-{
-    PlanRows entries;
-    const QStringList items = rows.split(QStringLiteral(", "), Qt::SkipEmptyParts);
-    for (int i = 0; i < items.size(); ++i) {
-        entries[i].minutes = items[i].section(QLatin1Char(' '), 0, 0).toInt();
-        entries[i].activity = items[i].section(QLatin1Char(' '), 1).toStdString();
-    }
-    return entries;
-}
 
 QString describe(const TPracticeRunWindow& window)
 {
@@ -133,25 +122,23 @@ void tst_TPracticeRunWindow::keys_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("buttons"); // start, previous, next
 
-    using K = QList<Qt::Key>;
-    QTest::newRow("nothing pressed") << K{} << "Ready A 10:00"
-                                     << "Start, -, Next Activity";
-    QTest::newRow("Space starts") << K{Qt::Key_Space} << "Running A 10:00"
-                                  << "Pause, -, Next Activity";
-    QTest::newRow("Space again pauses") << K{Qt::Key_Space, Qt::Key_Space} << "Paused A 10:00"
-                                        << "Resume, -, Next Activity";
-    QTest::newRow("Right and Page Down: next")
-        << K{Qt::Key_Right, Qt::Key_PageDown} << "Ready C 5:00"
-        << "Start, Previous, -";
-    QTest::newRow("Left and Page Up: back")
-        << K{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageUp} << "Ready A 10:00"
-        << "Start, -, Next Activity";
-    QTest::newRow("the last activity under way ends the practice")
-        << K{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right} << "Running C 5:00"
-        << "Pause, Previous, End Practice";
-    QTest::newRow("Up and Down: a minute more or less, never below nothing")
-        << K{Qt::Key_Up, Qt::Key_Up, Qt::Key_Down} << "Ready A 11:00"
-        << "Start, -, Next Activity";
+    const auto row = [](const char* name, const QList<Qt::Key>& keys, const char* shown,
+                        const char* buttons) {
+        QTest::newRow(name) << keys << QString(shown) << QString(buttons);
+    };
+    row("nothing pressed", {}, "Ready A 10:00", "Start, -, Next Activity");
+    row("Space starts", {Qt::Key_Space}, "Running A 10:00", "Pause, -, Next Activity");
+    row("Space again pauses", {Qt::Key_Space, Qt::Key_Space}, "Paused A 10:00",
+        "Resume, -, Next Activity");
+    row("Right and Page Down: next", {Qt::Key_Right, Qt::Key_PageDown}, "Ready C 5:00",
+        "Start, Previous, -");
+    row("Left and Page Up: back", {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageUp},
+        "Ready A 10:00", "Start, -, Next Activity");
+    row("the last activity under way ends the practice",
+        {Qt::Key_Space, Qt::Key_Right, Qt::Key_Right}, "Running C 5:00",
+        "Pause, Previous, End Practice");
+    row("Up and Down: a minute more or less", {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down},
+        "Ready A 11:00", "Start, -, Next Activity");
 }
 
 void tst_TPracticeRunWindow::keys()
@@ -239,18 +226,11 @@ void tst_TPracticeRunWindow::putActualMinutes_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("put");
 
-    QTest::newRow("the plan as it was") << 0 << 0 << ""
-                                        << "0=10,2=3";
-    QTest::newRow("the plan changed, put all the same")
-        << 1 << 1
-        << "MONDAY.pln has changed since the practice started.  Put the actual minutes "
-           "in its rows all the same?"
-        << "0=10,2=3";
-    QTest::newRow("the plan changed, left alone")
-        << 1 << 2
-        << "MONDAY.pln has changed since the practice started.  Put the actual minutes "
-           "in its rows all the same?"
-        << "";
+    const QString changed = "MONDAY.pln has changed since the practice started.  Put the actual "
+                            "minutes in its rows all the same?";
+    QTest::newRow("the plan as it was") << 0 << 0 << QString() << "0=10,2=3";
+    QTest::newRow("the plan changed, put all the same") << 1 << 1 << changed << "0=10,2=3";
+    QTest::newRow("the plan changed, left alone") << 1 << 2 << changed << "";
     QTest::newRow("the plan closed")
         << 2 << 0
         << "The plan MONDAY.pln has been closed, so the actual minutes cannot be put in it."
