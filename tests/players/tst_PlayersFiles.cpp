@@ -1,3 +1,4 @@
+#include "../teams/NameLists.h"
 #include "FileBytes.h"
 #include "TempDataDir.h"
 
@@ -8,16 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-QString joined(const Names& names)
-{
-    QStringList parts;
-    for (const std::string& name : names)
-        parts << QString::fromStdString(name);
-    return parts.join(QLatin1Char('|'));
-}
 
 Names split(const QString& names)
 {
@@ -55,61 +46,47 @@ private slots:
 };
 
 // A file's bytes against the name of each row ("|" between rows, blank rows
-// empty) or the problem that stops the import.
+// empty) or, in brackets, the problem that stops the import.
 void tst_PlayersFiles::read_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("rows");
-    QTest::addColumn<int>("problem");
 
-    const int none = int(RosterFile::Problem::None);
-    QTest::newRow("plain text, CR LF, LF and CR")
-        << QByteArray("Ann\r\nBob\nCy\rDee") << "Ann|Bob|Cy|Dee" << none;
-    QTest::newRow("comma, no header: the first column")
-        << QByteArray("Ann,5\nBob,7\n") << "Ann|Bob" << none;
-    QTest::newRow("semicolon inside quotes")
-        << QByteArray("\"Smith; Ann\";5\nBob;7") << "Smith; Ann|Bob" << none;
-    QTest::newRow("tab beats the commas of the names")
-        << QByteArray("Lee, Ann\t5\nKo, Bo\t6") << "Lee, Ann|Ko, Bo" << none;
-    QTest::newRow("doubled quotes, blanks before the quote")
-        << QByteArray("No, Name\n4, \"Red \"\"Rocket\"\" Lee\"\n5, Bo") << "Red \"Rocket\" Lee|Bo"
-        << none;
-    QTest::newRow("Name header picks its column")
-        << QByteArray("Number,\"Name\"\n4,\"Lee, Ann\"\n5,Bo") << "Lee, Ann|Bo" << none;
-    QTest::newRow("First and Last joined, either may be missing")
-        << QByteArray("Last Name;FIRST_NAME;Team\nLee;Ann;A\n;Bo;B\nKo;;C") << "Ann Lee|Bo|Ko"
-        << none;
-    QTest::newRow("Name and Surname") << QByteArray("name,Surname\nAnn,Lee") << "Ann Lee" << none;
-    QTest::newRow("a header only in the first row")
-        << QByteArray("Ann\nName\n") << "Ann|Name" << none;
-    QTest::newRow("a comma in a few lines is part of the name")
-        << QByteArray("Smith, Ann\nBob\nCy\n") << "Smith, Ann|Bob|Cy" << none;
-    QTest::newRow("a stray quote swallows no line")
-        << QByteArray("\"Ann\nBob\n") << "\"Ann|Bob" << none;
-    QTest::newRow("blank rows kept as rows")
-        << QByteArray("\nName,No\nAnn,1\n\n,\n\t Bob\x01,2") << "|Ann|||Bob" << none;
-    QTest::newRow("UTF-8 with its mark")
-        << QByteArray("\xEF\xBB\xBFName\r\nJos\xC3\xA9\r\n") << "José" << none;
-    QTest::newRow("Windows-1252") << QByteArray("Jos\xE9\nM\xFCller;1") << "José|Müller;1" << none;
-    QTest::newRow("UTF-16 little endian") << utf16("Name,No\r\nZoë,1\rŽan") << "Zoë|Žan" << none;
-    QTest::newRow("binary") << QByteArray("PK\x03\x04\x14\0\x06\0", 8) << QString()
-                            << int(RosterFile::Problem::Binary);
-    QTest::newRow("control characters throughout")
-        << QByteArray("\x01\x02\x03\x04\x05 Ann\x06\x07\x08\x0E\x0F") << QString()
-        << int(RosterFile::Problem::Binary);
-    QTest::newRow("empty") << QByteArray() << QString() << int(RosterFile::Problem::Empty);
-    QTest::newRow("a header and blank rows")
-        << QByteArray("First,Last\r\n,\r\n \r\n") << QString() << int(RosterFile::Problem::Empty);
+    const auto row = [](const char* name, const QByteArray& bytes, const char* rows) {
+        QTest::newRow(name) << bytes << QString(rows);
+    };
+    row("plain text, CR LF, LF and CR", "Ann\r\nBob\nCy\rDee", "Ann|Bob|Cy|Dee");
+    row("comma, no header: the first column", "Ann,5\nBob,7\n", "Ann|Bob");
+    row("semicolon inside quotes", "\"Smith; Ann\";5\nBob;7", "Smith; Ann|Bob");
+    row("tab beats the commas of the names", "Lee, Ann\t5\nKo, Bo\t6", "Lee, Ann|Ko, Bo");
+    row("doubled quotes, blanks before the quote", "No, Name\n4, \"Red \"\"Rocket\"\" Lee\"\n5, Bo",
+        "Red \"Rocket\" Lee|Bo");
+    row("Name header picks its column", "Number,\"Name\"\n4,\"Lee, Ann\"\n5,Bo", "Lee, Ann|Bo");
+    row("First and Last joined, either may be missing",
+        "Last Name;FIRST_NAME;Team\nLee;Ann;A\n;Bo;B\nKo;;C", "Ann Lee|Bo|Ko");
+    row("Name and Surname", "name,Surname\nAnn,Lee", "Ann Lee");
+    row("a header only in the first row", "Ann\nName\n", "Ann|Name");
+    row("a comma in a few lines is part of the name", "Smith, Ann\nBob\nCy\n", "Smith, Ann|Bob|Cy");
+    row("a stray quote swallows no line", "\"Ann\nBob\n", "\"Ann|Bob");
+    row("blank rows kept as rows", "\nName,No\nAnn,1\n\n,\n\t Bob\x01,2", "|Ann|||Bob");
+    row("UTF-8 with its mark", "\xEF\xBB\xBFName\r\nJos\xC3\xA9\r\n", "José");
+    row("Windows-1252", "Jos\xE9\nM\xFCller;1", "José|Müller;1");
+    row("UTF-16 little endian", utf16("Name,No\r\nZoë,1\rŽan"), "Zoë|Žan");
+    row("binary", QByteArray("PK\x03\x04\x14\0\x06\0", 8), "[binary]");
+    row("control characters throughout", "\x01\x02\x03\x04\x05 Ann\x06\x07\x08\x0E\x0F",
+        "[binary]");
+    row("empty", QByteArray(), "[empty]");
+    row("a header and blank rows", "First,Last\r\n,\r\n \r\n", "[empty]");
 }
 
 void tst_PlayersFiles::read()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, rows);
-    QFETCH(int, problem);
+    static const char* const problems[] = {"", "[unreadable]", "[too large]", "[binary]",
+                                           "[empty]"};
     const RosterFile::Rows read = RosterFile::Read(bytes.toStdString());
-    QCOMPARE(int(read.problem), problem);
-    QCOMPARE(joined(read.names), rows);
+    QCOMPARE(joined(read.names, u'|') + problems[int(read.problem)], rows);
 }
 
 void tst_PlayersFiles::classify_data()
@@ -120,26 +97,22 @@ void tst_PlayersFiles::classify_data()
     QTest::addColumn<QString>("present");
     QTest::addColumn<QStringList>("notes");
 
-    QTest::newRow("on the list whatever the case") << "ann|Bob|émile" << 2 << "Bob"
-                                                   << "ann|émile" << QStringList();
-    QTest::newRow("repeated in the file") << "Bo|BO|bo" << 2 << "Bo"
-                                          << "BO|bo" << QStringList();
-    QTest::newRow("blank rows") << "| \t|Al|" << 2 << "Al" << QString()
-                                << QStringList{"3 blank rows skipped."};
-    QTest::newRow("read back as shown: enclosing quotes off")
-        << "'Cy'|\"Dee\"|' '|'ann'" << 2 << "Cy|Dee"
-        << "ann" << QStringList{"1 blank row skipped."};
-    QTest::newRow("cut at 255 characters, not bytes")
-        << QString(300, QChar(0xE9)) + "|" + QString(255, 'x') << 2
-        << QString(255, QChar(0xE9)) + "|" + QString(255, 'x') << QString()
-        << QStringList{"1 name cut to 255 characters."};
-    QTest::newRow("the same once cut")
-        << QString(256, 'x') + "|" + QString(255, 'X') << 2 << QString(255, 'x')
-        << QString(255, 'X') << QStringList{"1 name cut to 255 characters."};
-    QTest::newRow("beyond the list's size") << "Al|Bo|Cy|ann" << 9999 << "Al"
-                                            << "ann"
-                                            << QStringList{"2 names left out: the list holds at "
-                                                           "most 10000 players."};
+    const auto row = [](const char* name, const QString& rows, int listed, const QString& added,
+                        const QString& present, const QStringList& notes = {}) {
+        QTest::newRow(name) << rows << listed << added << present << notes;
+    };
+    row("on the list whatever the case", "ann|Bob|émile", 2, "Bob", "ann|émile");
+    row("repeated in the file", "Bo|BO|bo", 2, "Bo", "BO|bo");
+    row("blank rows", "| \t|Al|", 2, "Al", "", {"3 blank rows skipped."});
+    row("read back as shown: enclosing quotes off", "'Cy'|\"Dee\"|' '|'ann'", 2, "Cy|Dee", "ann",
+        {"1 blank row skipped."});
+    const QString cut = "1 name cut to 255 characters.";
+    row("cut at 255 characters, not bytes", QString(300, QChar(0xE9)) + "|" + QString(255, 'x'), 2,
+        QString(255, QChar(0xE9)) + "|" + QString(255, 'x'), "", {cut});
+    row("the same once cut", QString(256, 'x') + "|" + QString(255, 'X'), 2, QString(255, 'x'),
+        QString(255, 'X'), {cut});
+    row("beyond the list's size", "Al|Bo|Cy|ann", 9999, "Al", "ann",
+        {"2 names left out: the list holds at most 10000 players."});
 }
 
 void tst_PlayersFiles::classify()
@@ -154,8 +127,8 @@ void tst_PlayersFiles::classify()
     for (int i = 2; i < listed; ++i)
         list.push_back("P" + std::to_string(i));
     const PlayersImport::Preview preview = PlayersImport::Classify(split(rows), list);
-    QCOMPARE(joined(preview.added), added);
-    QCOMPARE(joined(preview.present), present);
+    QCOMPARE(joined(preview.added, u'|'), added);
+    QCOMPARE(joined(preview.present, u'|'), present);
     QStringList shownNotes;
     for (const std::string& note : PlayersImport::Notes(preview))
         shownNotes << QString::fromStdString(note);
@@ -186,7 +159,7 @@ void tst_PlayersFiles::write()
     const std::string written = RosterFile::Bytes(names, format);
     QCOMPARE(QByteArray::fromStdString(written), bytes);
     if (format == RosterFile::Format::Csv)
-        QCOMPARE(joined(RosterFile::Read(written).names), joined(names));
+        QCOMPARE(joined(RosterFile::Read(written).names, u'|'), joined(names, u'|'));
 }
 
 // Whatever a name holds, it keys its own rating and no other.

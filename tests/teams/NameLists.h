@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// Lists of names as the team tests write them in their tables: "Ann,Bo".
+// Lists of names as the tests write them in their tables: "Ann,Bo".
 using Names = std::vector<std::string>;
 
 inline Names names(const QString& list)
@@ -16,10 +16,10 @@ inline Names names(const QString& list)
     return result;
 }
 
-inline QString joined(const Names& list)
+inline QString joined(const Names& list, QChar separator = QLatin1Char(','))
 {
     QStringList parts;
     for (const std::string& name : list)
         parts << QString::fromStdString(name);
-    return parts.join(QLatin1Char(','));
+    return parts.join(separator);
 }
