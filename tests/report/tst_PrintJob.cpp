@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 #include "PdfText.h"
 #include "RecordingSurface.h"
 #include "ScriptedPlatform.h"
@@ -24,8 +25,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -215,16 +214,11 @@ void tst_PrintJob::exportPdf()
     const PlanSheet sheet = longPlan();
     const Printout printout{{{PlanPrintoutInfo, planRows(sheet)}}, "TUESDAY", folder};
 
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit unlimited = limit;
-    if (sizeLimit > 0)
-        limit.rlim_cur = rlim_t(sizeLimit);
-    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const bool exported = ExportPrintout(printout);
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, previousSignal);
+    bool exported = false;
+    {
+        const FileSizeLimit full(sizeLimit > 0 ? rlim_t(sizeLimit) : RLIM_INFINITY);
+        exported = ExportPrintout(printout);
+    }
 
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase),
              (QStringList{"old.pdf", written}.mid(0, written.isEmpty() ? 1 : 2)));

@@ -1,3 +1,5 @@
+#include "FileSizeLimit.h"
+
 #include "store/ProfileStore.h"
 
 #include <QDir>
@@ -440,22 +442,6 @@ struct PlainUserFiles
     const int uid = setfsuid(geteuid() == 0 ? 65534 : geteuid());
     const int gid = setfsgid(getegid() == 0 ? 65534 : getegid());
     ~PlainUserFiles() { setfsgid(gid), setfsuid(uid); }
-};
-
-// Files may grow to `bytes` at most while it lives: writes fail part way, as
-// on a full disk, even for root.
-struct FileSizeLimit
-{
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, handler); }
-    rlimit saved{};
-    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
 };
 
 } // namespace
