@@ -290,7 +290,6 @@ void tst_MainFormDialogs::positionsComeBackAcrossStarts_data()
     QTest::addColumn<QString>("document"); // empty: the players list
     QTest::newRow("players list") << QString();
     QTest::newRow("evaluation") << "GAME.gev";
-    QTest::newRow("scouting report") << "GAME.rep";
 }
 
 // The frame's corner is stored and comes back to the same place at every start.

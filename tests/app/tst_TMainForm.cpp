@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "ManualClock.h"
 #include "ScriptedPlatform.h"
 #include "ShowFrame.h"
@@ -882,11 +883,9 @@ void tst_TMainForm::runPractice()
     qputenv("CORVANTA_SETTINGS", settings.filePath(QStringLiteral("run.ini")).toLocal8Bit());
     writePrefs("[General]\r\nAutoNewPlan=FALSE\r\n");
     const QString path = data.document(QStringLiteral("RUN.pln"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Main]\r\nPracticeTime=3:30\r\nMinutes0=10\r\nDrill0=Shell Drill\r\n"
-               "Minutes1=0\r\nDrill1=Water\r\nMinutes2=8\r\nDrill2=Passing Lines\r\n");
-    file.close();
+    QVERIFY(writeFile(path,
+                      "[Main]\r\nPracticeTime=3:30\r\nMinutes0=10\r\nDrill0=Shell Drill\r\n"
+                      "Minutes1=0\r\nDrill1=Water\r\nMinutes2=8\r\nDrill2=Passing Lines\r\n"));
     ScriptedPlatform platform;
     ManualClock clock;
     TMainForm form;
@@ -896,10 +895,10 @@ void tst_TMainForm::runPractice()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QMdiSubWindow* window = form.mdiArea()->activeSubWindow();
     auto* plan = qobject_cast<TPlanDetailDlg*>(window->widget());
-    auto* rows = plan->findChild<QListWidget*>(QStringLiteral("ActivityList"));
+    auto* rows = control<QListWidget>(*plan, "ActivityList");
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
                       rows->visualItemRect(rows->item(1)).center());
-    auto* minutes = plan->findChild<QLineEdit*>(QStringLiteral("Minutes"));
+    auto* minutes = control<QLineEdit>(*plan, "Minutes");
     QTRY_VERIFY(minutes->hasFocus());
     QTest::keyClicks(minutes, QStringLiteral("4"));
 

@@ -1,6 +1,7 @@
 #include "FileBytes.h"
 #include "ManualClock.h"
 #include "ShowFrame.h"
+#include "WidgetLookup.h"
 #include "WindowTest.h"
 
 #include "../plans/PlanWindowDriver.h"
@@ -192,8 +193,7 @@ void tst_DocumentRecovery::offeredAtTheNextStart()
         after(3s, fresh.window()->recovery());
         TGameEvalDlg evaluation;
         evaluation.openDocument(evaluationPath, m_data->folder());
-        evaluation.findChild<QLineEdit*>(QStringLiteral("Opponent"))
-            ->setText(QStringLiteral("Eagles"));
+        control<QLineEdit>(evaluation, "Opponent")->setText(QStringLiteral("Eagles"));
         after(3s, evaluation.recovery());
         QCOMPARE(copies().size(), 3);
     }
