@@ -55,7 +55,7 @@ private:
     QTemporaryDir m_settings;
     std::unique_ptr<ManualClock> m_clock;
     QObject m_plan;
-    std::optional<PlanRows> m_planRows; // what the plan window holds; none once closed
+    std::optional<PlanRows> m_planRows; // what the plan window holds
     QStringList m_put;
 };
 
