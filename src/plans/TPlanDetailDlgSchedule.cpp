@@ -5,6 +5,7 @@
 #include "plans/PlanFieldText.h"
 #include "plans/ScheduleList.h"
 #include "plans/TimeSpans.h"
+#include "recovery/DocumentRecovery.h"
 #include "ui/DialogServices.h"
 #include "ui/FieldText.h"
 #include "ui/Platform.h"
@@ -234,6 +235,7 @@ void TPlanDetailDlg::setMinutes(const std::vector<std::pair<int, int>>& rowMinut
     if (m_editingRow >= 0)
         m_entryRow->time()->setText(QString::fromStdString(m_plan.entries[m_editingRow].timeSpan));
     repaintList();
+    m_recovery->noteEdit();
 }
 
 void TPlanDetailDlg::ComputeTimeSpans()

@@ -45,6 +45,9 @@ public:
     void showsRecovered(const RecoveryCopy& copy);
     // The edits were given up, or saved elsewhere: the copy goes.
     void discard();
+    // An edit made other than in the watched fields and buttons (the actual
+    // minutes a practice run puts in).
+    void noteEdit();
 
     // Writes the copy when it is due; the timer calls it, a test calls it
     // after moving its clock.
@@ -53,7 +56,6 @@ public:
     const std::string& copyFile() const { return m_copy.file; }
 
 private:
-    void noteEdit();
     void waitUntil(Clock::SteadyTime due);
     std::string bytesOf(const DocumentWriter& writeDocument) const;
 

@@ -138,6 +138,11 @@ void tst_DocumentRecovery::copyFollowsTheEdits()
     after(3s, recovery);
     QCOMPARE(copies(), QStringList());
     QCOMPARE(readFile(path), StoredPlan);
+
+    // The actual minutes of a practice run are an edit too.
+    m_plan->window()->setMinutes({{0, 12}});
+    after(3s, recovery);
+    QCOMPARE(copies().size(), 1);
 }
 
 void tst_DocumentRecovery::copyGoes_data()
