@@ -182,6 +182,10 @@ void tst_TextDocumentDlg::okSaves_data()
         << Evaluation << "my.docs/game"
         << "my.docs/game.gev"
         << "[Evaluation]\r\nDate=3/7\r\nOpponent=Tigers\r\n" + lines;
+    QTest::newRow("report without extension in a folder with a dot")
+        << Report << "my.docs/game"
+        << "my.docs/game.rep"
+        << "[Main]\r\nTeam=Tigers\r\nDate=3/7\r\n" + lines;
 }
 
 void tst_TextDocumentDlg::okSaves()
