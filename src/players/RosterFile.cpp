@@ -1,14 +1,11 @@
 #include "players/RosterFile.h"
 
+#include "store/FileDescriptor.h"
 #include "store/PlainText.h"
 #include "store/TextEncoding.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -292,33 +289,17 @@ Rows Read(std::string_view bytes)
 
 Rows Load(const std::string& path)
 {
-    Rows rows;
-    rows.problem = Problem::Unreadable;
-    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return rows;
-    struct stat info;
     std::string bytes;
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    char chunk[65536];
-    while (ok && bytes.size() <= MostBytes) {
-        const ssize_t count = read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
-        ok = count >= 0;
-        if (count <= 0)
-            break;
-        bytes.append(chunk, static_cast<std::size_t>(count));
+    switch (ReadPlainFile(path, bytes, MostBytes)) {
+    case PlainFileRead::Read:
+        return Read(bytes);
+    case PlainFileRead::TooLarge:
+        return Rows{Problem::TooLarge, {}};
+    case PlainFileRead::Missing:
+    case PlainFileRead::Unreadable:
+        break;
     }
-    close(fd);
-    if (!ok)
-        return rows;
-    if (bytes.size() > MostBytes) {
-        rows.problem = Problem::TooLarge;
-        return rows;
-    }
-    return Read(bytes);
+    return Rows{Problem::Unreadable, {}};
 }
 
 Format FormatFor(std::string_view path)

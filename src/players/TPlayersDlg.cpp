@@ -241,7 +241,7 @@ void TPlayersDlg::CmExport()
     const std::string bytes =
         RosterFile::Bytes(m_playersList->names(), RosterFile::FormatFor(path->toStdString()));
     if (!AtomicFile::replace(localPath(*path), bytes))
-        ShowError(QStringLiteral("Cannot write the file %1.").arg(*path));
+        ShowNotWritten(*path);
 }
 
 void TPlayersDlg::done(int result)

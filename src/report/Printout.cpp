@@ -5,6 +5,7 @@
 #include "settings/GeneralSettings.h"
 #include "ui/DialogServices.h"
 #include "ui/Platform.h"
+#include "ui/SaveFailure.h"
 
 #include <QLocale>
 #include <QPageSize>
@@ -101,6 +102,6 @@ bool ExportPrintout(const Printout& printout)
     const QString path = QString::fromStdString(WithDefaultExtension(chosen->toStdString(), "pdf"));
     if (writePdf(path, printout))
         return true;
-    ShowError(QStringLiteral("Cannot write the file ") + path + QStringLiteral("."));
+    ShowNotWritten(path);
     return false;
 }

@@ -1,12 +1,17 @@
 #include "store/FileDescriptor.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-bool ReadToEnd(int fd, std::string& bytes)
+namespace {
+
+// False on an error; stops once more than `mostBytes` are read.
+bool readUpTo(int fd, std::string& bytes, std::size_t mostBytes)
 {
     char chunk[65536];
-    for (;;) {
+    while (bytes.size() <= mostBytes) {
         const ssize_t count = read(fd, chunk, sizeof chunk);
         if (count < 0 && errno == EINTR)
             continue;
@@ -16,6 +21,29 @@ bool ReadToEnd(int fd, std::string& bytes)
             return true;
         bytes.append(chunk, static_cast<std::size_t>(count));
     }
+    return true;
+}
+
+} // namespace
+
+bool ReadToEnd(int fd, std::string& bytes)
+{
+    return readUpTo(fd, bytes, std::string::npos);
+}
+
+PlainFileRead ReadPlainFile(const std::string& path, std::string& bytes, std::size_t mostBytes)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? PlainFileRead::Missing
+                                                   : PlainFileRead::Unreadable;
+    struct stat info;
+    const bool ok =
+        fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && readUpTo(fd, bytes, mostBytes);
+    close(fd);
+    if (!ok)
+        return PlainFileRead::Unreadable;
+    return bytes.size() > mostBytes ? PlainFileRead::TooLarge : PlainFileRead::Read;
 }
 
 bool WriteAll(int fd, std::string_view bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,3 +11,16 @@
 bool ReadToEnd(int fd, std::string& bytes);
 // False when not every byte could be written.
 bool WriteAll(int fd, std::string_view bytes);
+
+enum class PlainFileRead
+{
+    Read,
+    Missing, // no such file, or a folder on its way is missing
+    Unreadable,
+    TooLarge // more than the caller's most bytes
+};
+// Reads the plain file at `path` whole into `bytes`, opened without blocking
+// so that a FIFO in its place cannot hang the program; anything but a plain
+// file is unreadable.
+PlainFileRead ReadPlainFile(const std::string& path, std::string& bytes,
+                            std::size_t mostBytes = std::string::npos);

@@ -2,9 +2,7 @@
 
 #include "store/FileDescriptor.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -27,15 +25,8 @@ std::uint64_t ContentHash(std::string_view bytes)
 
 std::optional<std::string> ReadFileBytes(const std::string& path)
 {
-    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat info;
     std::string bytes;
-    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadToEnd(fd, bytes);
-    close(fd);
-    if (!ok)
+    if (ReadPlainFile(path, bytes) != PlainFileRead::Read)
         return std::nullopt;
     return bytes;
 }

@@ -4,11 +4,7 @@
 #include "store/PlainText.h"
 #include "store/TextEncoding.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -81,21 +77,18 @@ ProfileDocument ProfileDocument::parse(std::string_view bytes)
 
 ProfileDocument ProfileDocument::load(const std::string& path)
 {
-    ProfileDocument missing;
-    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno != ENOENT && errno != ENOTDIR)
-            missing.m_source = Source::Unreadable;
-        return missing;
-    }
-    struct stat info;
     std::string bytes;
-    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadToEnd(fd, bytes);
-    close(fd);
-    if (!ok) {
-        missing.m_source = Source::Unreadable;
-        return missing;
+    switch (ReadPlainFile(path, bytes)) {
+    case PlainFileRead::Read:
+        break;
+    case PlainFileRead::Missing:
+        return ProfileDocument();
+    case PlainFileRead::Unreadable:
+    case PlainFileRead::TooLarge: {
+        ProfileDocument unreadable;
+        unreadable.m_source = Source::Unreadable;
+        return unreadable;
+    }
     }
     return parse(bytes);
 }

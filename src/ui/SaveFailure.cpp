@@ -6,7 +6,8 @@
 
 QString NotWrittenMessage(const QString& path, const QString& notSaved)
 {
-    return QStringLiteral("Cannot write the file ") + path + QStringLiteral(".  ") + notSaved;
+    const QString message = QStringLiteral("Cannot write the file ") + path + QLatin1Char('.');
+    return notSaved.isEmpty() ? message : message + QStringLiteral("  ") + notSaved;
 }
 
 void ShowNotWritten(const QString& path, const QString& notSaved)
